@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Sets up a Debian or Ubuntu machine for Veltrin's Test, builds it, and then
+# either starts the program or runs every test:
+#
+#   ./dev.sh run     install what is missing, build, start the program
+#   ./dev.sh test    install what is missing, build, run every test
+#
+# Both are safe to run again: packages already present are left alone and the
+# build is incremental.
+set -euo pipefail
+cd "$(dirname "$0")"
+top=$(pwd)
+
+need_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Debian's package names; the same names exist on Ubuntu 22.04 and later.
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang clang-tidy clang-format
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth xdotool x11-utils openbox
+  pulseaudio pulseaudio-utils
+  imagemagick
+)
+
+install_missing() {
+  local missing=() p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    need_root apt-get update -qq
+    need_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  # The sanitizer and fuzzer runtimes belong to the installed clang version.
+  local major rt
+  major=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)
+  rt="libclang-rt-${major}-dev"
+  if ! dpkg-query -W -f='${Status}' "$rt" 2>/dev/null | grep -q "install ok installed"; then
+    if apt-cache show "$rt" >/dev/null 2>&1; then
+      need_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$rt"
+    fi
+  fi
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build -j "$jobs"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "There is no display to show the program on. Start it from a desktop session," >&2
+      echo "or on a headless machine with:  xvfb-run -a ./dev.sh run" >&2
+      exit 1
+    fi
+    exec "$top/build/bin/veltrin"
+    ;;
+  test)
+    install_missing
+    exec "$top/tools/run-tests.sh"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,269 @@
+#include "engine/BankReader.h"
+
+#include "engine/BankText.h"
+#include "platform/ProgramFolder.h"
+
+namespace veltrin {
+
+namespace {
+
+const QString kBankName = QStringLiteral("\\veltrin.dll");
+
+// The answer text of an answer line: the line from its fourth character on.
+// The third character is skipped whatever it is; one that lies outside the
+// Basic Multilingual Plane is skipped whole.
+QString answerText(const QString& line)
+{
+    qsizetype from = 3;
+    if (line.size() > 2 && line.at(2).isHighSurrogate() && line.size() > 3 && line.at(3).isLowSurrogate())
+        from = 4;
+    return line.mid(from);
+}
+
+} // namespace
+
+bool BankReader::openq(const QString& folder)
+{
+    close();
+    m_error = {};
+    dbpath = programPath(folder, kBankName);
+    dbeof = 0;
+    m_line.clear();
+    m_hasRecordLine = false;
+    m_recordLine.clear();
+    m_text.clear();
+    for (std::string& answer : m_answer)
+        answer.clear();
+
+    if (!m_source.open(dbpath)) {
+        fail(0, QStringLiteral("The question bank %1 cannot be read: %2.")
+                    .arg(dbpath, m_source.errorString()));
+        return false;
+    }
+
+    QByteArrayView view;
+    switch (m_source.readLine(view)) {
+    case LineSource::Status::Line:
+        break;
+    case LineSource::Status::TooLong:
+        fail(1, QStringLiteral("Line 1 is longer than %1 bytes.").arg(LineSource::kMaxLineBytes));
+        return false;
+    case LineSource::Status::ReadError:
+        fail(1, QStringLiteral("Line 1 cannot be read: %1.").arg(m_source.errorString()));
+        return false;
+    }
+    m_lineNumber = 1;
+    QByteArray raw = view.toByteArray();
+    stripByteOrderMark(raw);
+    m_line.assign(raw.constData(), static_cast<size_t>(raw.size()));
+    const QString header = decodeBankLine(raw);
+
+    if (m_source.atEnd()) {
+        fail(1, QStringLiteral("Line 1: the file ends after its header, so it holds no questions."));
+        return false;
+    }
+    if (!header.contains(QLatin1String("Copyright"))) {
+        fail(1, QStringLiteral("Line 1: the header does not contain the word \"Copyright\"."));
+        return false;
+    }
+    const qsizetype space = header.indexOf(QLatin1Char(' '));
+    if (space < 0) {
+        fail(1, QStringLiteral("Line 1: the header must begin with the number of questions followed by a space."));
+        return false;
+    }
+    dbcount = header.left(space);
+
+    bool digitsOnly = !dbcount.isEmpty();
+    for (const QChar c : std::as_const(dbcount))
+        digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    bool ok = false;
+    const int count = dbcount.toInt(&ok);
+    if (!digitsOnly || !ok || count < kMinRecords || count > kMaxRecords) {
+        fail(1, QStringLiteral("Line 1: the header gives \"%1\" as the number of questions; "
+                               "it must be a whole number from %2 to %3.")
+                    .arg(dbcount.left(40))
+                    .arg(kMinRecords)
+                    .arg(kMaxRecords));
+        return false;
+    }
+    m_inRecord = false;
+    return true;
+}
+
+void BankReader::readq()
+{
+    if (dbeof == 1)
+        return;
+    for (;;) {
+        if (!readLine())
+            return;
+        // The line is in m_line now; atEnd may refill the source's buffer.
+        const bool last = m_source.atEnd();
+        const bool recordEnds = m_line.empty();
+        if (!recordEnds)
+            take();
+        else
+            m_inRecord = false;
+        if (last)
+            reachEnd();
+        if (recordEnds || last)
+            return;
+    }
+}
+
+bool BankReader::readLine()
+{
+    QByteArrayView raw;
+    const LineSource::Status status = m_source.readLine(raw);
+    m_lineNumber = m_source.lineNumber();
+    switch (status) {
+    case LineSource::Status::Line:
+        m_line.assign(raw.data(), static_cast<size_t>(raw.size()));
+        return true;
+    case LineSource::Status::TooLong:
+        fail(m_lineNumber, QStringLiteral("Line %1 is longer than %2 bytes.")
+                               .arg(m_lineNumber)
+                               .arg(LineSource::kMaxLineBytes));
+        break;
+    case LineSource::Status::ReadError:
+        fail(m_lineNumber, QStringLiteral("Line %1 cannot be read: %2.")
+                               .arg(m_lineNumber)
+                               .arg(m_source.errorString()));
+        break;
+    }
+    reachEnd();
+    return false;
+}
+
+void BankReader::take()
+{
+    // The markers are plain ASCII, the same bytes in every encoding a bank
+    // may use, so lines are classified before they are decoded.
+    const std::string& line = m_line;
+    if (line.size() >= 2 && line[0] == 'Q' && line[1] == '.') {
+        ++recno;
+        m_curqRanOn = m_inRecord;
+        m_inRecord = true;
+        m_curqLine = m_lineNumber;
+        m_hasRecordLine = true;
+        m_recordLine.assign(line);
+        m_text.clear();
+        for (std::string& answer : m_answer)
+            answer.clear();
+        return;
+    }
+    if (line.size() >= 2 && line[1] == '.' && line[0] >= '1' && line[0] <= '4') {
+        m_answer.at(static_cast<size_t>(line[0] - '1')).assign(line);
+        return;
+    }
+    m_text.assign(line);
+}
+
+QString BankReader::dbline() const
+{
+    return decodeBankLine(QByteArray::fromRawData(m_line.data(), static_cast<qsizetype>(m_line.size())));
+}
+
+namespace {
+
+QString decoded(const std::string& raw)
+{
+    return decodeBankLine(QByteArray::fromRawData(raw.data(), static_cast<qsizetype>(raw.size())));
+}
+
+// The fields of a record line: everything after "Q." split at "/" into tag1,
+// tag2, correct and picture. Fields the line lacks keep their cleared values.
+struct RecordFields {
+    QString tag1 = QStringLiteral("0");
+    QString tag2 = QStringLiteral("0");
+    QString correct = QStringLiteral("0");
+    QString picture;
+    bool complete = false; // at least two "/"
+};
+
+RecordFields splitRecordLine(const QString& line)
+{
+    RecordFields fields;
+    QString rest = line.mid(2);
+    qsizetype slash = rest.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        fields.tag1 = rest;
+        return fields;
+    }
+    fields.tag1 = rest.left(slash);
+    rest = rest.mid(slash + 1);
+    slash = rest.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        fields.tag2 = rest;
+        return fields;
+    }
+    fields.tag2 = rest.left(slash);
+    rest = rest.mid(slash + 1);
+    fields.complete = true;
+    slash = rest.indexOf(QLatin1Char('/'));
+    if (slash >= 0) {
+        fields.correct = rest.left(slash);
+        fields.picture = rest.mid(slash + 1);
+    } else {
+        fields.correct = rest;
+    }
+    return fields;
+}
+
+} // namespace
+
+QRecord BankReader::curq() const
+{
+    QRecord record;
+    if (m_hasRecordLine) {
+        RecordFields fields = splitRecordLine(decoded(m_recordLine));
+        record.tag1 = std::move(fields.tag1);
+        record.tag2 = std::move(fields.tag2);
+        record.correct = std::move(fields.correct);
+        record.picture = std::move(fields.picture);
+    }
+    record.text = decoded(m_text);
+    for (size_t i = 0; i < m_answer.size(); ++i) {
+        if (!m_answer.at(i).empty())
+            record.answer.at(i) = answerText(decoded(m_answer.at(i)));
+    }
+    return record;
+}
+
+bool BankReader::curqMissingFields() const
+{
+    return m_hasRecordLine && !splitRecordLine(decoded(m_recordLine)).complete;
+}
+
+void BankReader::close()
+{
+    m_source.close();
+}
+
+void BankReader::fail(qint64 line, const QString& detail)
+{
+    if (!failed())
+        m_error = BankError{line, detail};
+    reachEnd();
+}
+
+void BankReader::reachEnd()
+{
+    dbeof = 1;
+    close();
+}
+
+int correctNumber(const QString& correct)
+{
+    const QString trimmed = correct.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 8)
+        return 0;
+    for (const QChar c : trimmed) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 0;
+    }
+    const int n = trimmed.toInt();
+    return n >= 1 && n <= 4 ? n : 0;
+}
+
+} // namespace veltrin

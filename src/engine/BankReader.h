@@ -1,0 +1,101 @@
+#pragma once
+
+#include "engine/LineSource.h"
+#include "engine/QRecord.h"
+
+#include <QString>
+
+#include <array>
+#include <string>
+
+namespace veltrin {
+
+// What makes a bank unusable, and where: `line` is the line of the file that
+// shows it (the header is line 1), or 0 when no line does.
+struct BankError {
+    qint64 line = 0;
+    QString detail;
+};
+
+// The question bank "\veltrin.dll" in the program folder, read forward once:
+// openq opens it and checks the header, each readq reads one record.
+//
+// The file is line-oriented text. Line 1 is the header: the number of records
+// before its first space, and the word "Copyright" somewhere. After it, each
+// line is classified by its first two characters alone:
+//   empty         ends the current readq
+//   "Q."          starts a record: clears curq, then splits the rest of the
+//                 line at "/" into tag1, tag2, correct and an optional picture
+//                 (everything after the third "/", further "/" included)
+//   "1." to "4."  an answer; the third character is skipped whatever it is
+//   anything else the question text; a later text line replaces an earlier one
+class BankReader {
+public:
+    static constexpr int kMinRecords = 20;
+    static constexpr int kMaxRecords = 32767;
+
+    // The reader's state, under the names the exam window has always used.
+    QString dbpath;  // full path of the bank file
+    QString dbcount; // the header's count word, as text
+    int dbeof = 0;   // 1 once the end of the file has been reached and the file closed
+    int recno = 0;   // "Q." lines read so far; the caller zeroes it before the first readq
+
+    // The last line read, and the record being filled. Lines are kept as read
+    // and decoded only when asked for, so records that the exam passes over
+    // cost no more than reading their lines.
+    QString dbline() const;
+    QRecord curq() const;
+
+    // Opens the bank in `folder` and validates its header. False when the bank
+    // cannot be used; error() says why and the file is closed.
+    bool openq(const QString& folder);
+
+    // Reads lines until the current record is complete (an empty line) or the
+    // file ends. The file's last line is read like every other, so a bank that
+    // does not end in an empty line keeps its last answer. A line that cannot
+    // be read ends the file early and sets error().
+    void readq();
+
+    // Closes the file; the exam start does so when it has all it wants.
+    void close();
+    bool isOpen() const { return m_source.isOpen(); }
+
+    bool failed() const { return !m_error.detail.isEmpty(); }
+    const BankError& error() const { return m_error; }
+
+    // Number of the line last read into dbline.
+    qint64 lineNumber() const { return m_lineNumber; }
+    // Line of curq's "Q." line, and whether that line held fewer than two "/".
+    qint64 curqLine() const { return m_curqLine; }
+    bool curqMissingFields() const;
+    // Whether the "Q." line of curq came straight after another record's lines,
+    // with no empty line between them.
+    bool curqRanOn() const { return m_curqRanOn; }
+
+private:
+    bool readLine();
+    void take();
+    void fail(qint64 line, const QString& detail);
+    void reachEnd();
+
+    LineSource m_source;
+    BankError m_error;
+    qint64 m_lineNumber = 0;
+    qint64 m_curqLine = 0;
+    bool m_curqRanOn = false;
+    bool m_inRecord = false;
+
+    // Raw bytes: the last line, and the lines that make up curq. A later line
+    // of the same kind replaces an earlier one, reusing its storage.
+    std::string m_line;
+    bool m_hasRecordLine = false;
+    std::string m_recordLine;
+    std::string m_text;
+    std::array<std::string, 4> m_answer;
+};
+
+// The number 1 to 4 that a record's `correct` field names, compared the way the
+// answer check compares it; 0 when the field is not such a number.
+int correctNumber(const QString& correct);
+
+} // namespace veltrin

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace veltrin {
+
+// The operating-system platform identifier that the about window's link asks
+// for: 2 on the Windows NT family, another value elsewhere.
+inline constexpr int kPlatformWindowsNT = 2;
+inline constexpr int kPlatformOther = 0;
+
+class PlatformInfo {
+public:
+    virtual ~PlatformInfo() = default;
+    virtual int platformId() const = 0;
+};
+
+class HostPlatformInfo final : public PlatformInfo {
+public:
+    int platformId() const override;
+};
+
+} // namespace veltrin

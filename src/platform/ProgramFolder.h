@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace veltrin {
+
+// The folder that holds the program's executable, as a path text without a
+// trailing separator (except for a root folder such as "/").
+QString programFolder();
+
+// Every file the program reads is named by its folder followed directly by a
+// name that starts with a backslash ("\veltrin.dll", "\carstart.wav"), or by
+// "\" and a picture name from the bank. Nothing is inserted or removed between
+// the two. Banks come from Windows, so outside Windows each backslash in the
+// name is read as the path separator.
+QString programPath(const QString& folder, const QString& backslashName);
+
+// Finds a file that a bank names relative to the program folder ("signs\stop.png").
+// Banks come from Windows, where names ignore letter case and use backslashes:
+// each part of the name is matched without regard to case when no exact match
+// exists. Names that leave the folder (an absolute path, a ".." part) or that
+// name a folder find nothing. Returns the path found, or an empty text.
+QString findProgramFile(const QString& folder, const QString& relativeName);
+
+} // namespace veltrin

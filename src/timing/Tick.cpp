@@ -1,0 +1,65 @@
+#include "timing/Tick.h"
+
+#include "platform/Clock.h"
+#include "timing/SharedState.h"
+
+#include <cmath>
+
+namespace veltrin {
+
+double roundedRemainder(double a, double b)
+{
+    // nearbyint rounds halves to even in the default rounding mode.
+    const auto dividend = static_cast<long long>(std::nearbyint(a));
+    const auto divisor = static_cast<long long>(std::nearbyint(b));
+    return static_cast<double>(dividend % divisor);
+}
+
+std::optional<CarStep> carStep(double left, double top, double width, double height, bool flipsw)
+{
+    if (std::nearbyint(width) == 0.0 || std::nearbyint(height) == 0.0)
+        return std::nullopt;
+    CarStep step;
+    step.left = roundedRemainder(left + kCarStepTwips, width);
+    step.top = roundedRemainder(top + height, height);
+    step.frameA = flipsw;
+    step.flipsw = !flipsw;
+    return step;
+}
+
+bool selfAdvanceDue(qint16 switch1, float now, float loadtime)
+{
+    return switch1 == 0 && secondsBetween(loadtime, now) > kSelfAdvanceSeconds;
+}
+
+QString elapsedCaption(int elapsec)
+{
+    const int minutes = elapsec / 60;
+    const int seconds = elapsec - 60 * minutes;
+    return QString::number(minutes) + QLatin1Char(':')
+        + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
+}
+
+ExamClock::Result ExamClock::tick(SharedState& state, float now)
+{
+    Result result;
+    if (!(state.tasksw() == 1))
+        return result;
+
+    const float interval = secondsBetween(state.tasktime(), now);
+    state.setInterval(interval);
+    elapsec = static_cast<int>(std::floor(interval));
+    if (!(state.lasttime() == elapsec)) {
+        state.setLasttime(elapsec);
+        elapmin = elapsec / 60;
+        result.caption = elapsedCaption(elapsec);
+    }
+    if (interval >= kExamSeconds) {
+        state.setTasksw(0);
+        state.setTimeexp(1);
+        result.timedOut = true;
+    }
+    return result;
+}
+
+} // namespace veltrin

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace veltrin {
+
+class SharedState;
+
+inline constexpr int kTickMilliseconds = 200;
+inline constexpr float kSelfAdvanceSeconds = 9.0F;
+inline constexpr float kExamSeconds = 900.0F;
+inline constexpr double kCarStepTwips = 200.0;
+
+// The remainder of a / b the way the welcome window has always taken it: both
+// numbers rounded to whole twips first (halves to the even neighbour), the
+// result carrying the sign of the dividend. `b` must not round to 0.
+double roundedRemainder(double a, double b);
+
+// One step of the welcome window's car, in twips of the client area.
+struct CarStep {
+    double left = 0;
+    double top = 0;
+    bool frameA = false; // frame A (plain) or frame B (with speed lines)
+    bool flipsw = false; // the toggle for the next tick
+};
+
+// The car moves 200 twips right, wrapping at the client width, and keeps its
+// top while it lies inside the client height. Frames alternate B, A, B, ...
+// A client area with no width or height has no step: the car stays as it is.
+std::optional<CarStep> carStep(double left, double top, double width, double height, bool flipsw);
+
+// Whether the welcome window should open the exam window by itself: nobody has
+// done so or opened the about window yet, and more than nine seconds have
+// passed since it was shown (across midnight too).
+bool selfAdvanceDue(qint16 switch1, float now, float loadtime);
+
+// "m:ss": minutes without leading zeros, seconds with two digits.
+QString elapsedCaption(int elapsec);
+
+// The exam clock, kept by the welcome window's tick while an exam runs.
+class ExamClock {
+public:
+    struct Result {
+        std::optional<QString> caption; // new text for the elapsed-time box
+        bool timedOut = false;          // the limit has just been reached
+    };
+
+    // One tick at time of day `now`. Does nothing unless tasksw is 1. Shows the
+    // whole seconds when they have changed since last shown, then ends the exam
+    // at 900 seconds: tasksw 0 and timeexp 1, so this happens once.
+    Result tick(SharedState& state, float now);
+
+    int elapsec = 0; // whole seconds of the running exam
+    int elapmin = 0; // whole minutes of elapsec
+};
+
+} // namespace veltrin

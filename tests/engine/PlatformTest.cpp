@@ -1,0 +1,65 @@
+// Our stand-ins for the platform: time of day, random source, program paths.
+
+#include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+#include "support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace veltrin {
+namespace {
+
+TEST(Clock, TimeOfDayLiesWithinTheDay)
+{
+    SystemClock clock;
+    const float t = clock.timeOfDay();
+    EXPECT_GE(t, 0.0F);
+    EXPECT_LT(t, kSecondsPerDay);
+    EXPECT_GE(secondsBetween(t, clock.timeOfDay()), 0.0F) << "it never runs backwards";
+}
+
+TEST(Clock, SecondsBetweenCrossesMidnight)
+{
+    EXPECT_FLOAT_EQ(secondsBetween(100.0F, 160.5F), 60.5F);
+    EXPECT_FLOAT_EQ(secondsBetween(86340.0F, 60.0F), 120.0F);
+}
+
+TEST(Random, UniformOnZeroToOne)
+{
+    test::FakeClock clock;
+    clock.now = 1234.5F;
+    ClockSeededRandom random(clock);
+    double sum = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const float r = random.next();
+        ASSERT_GE(r, 0.0F);
+        ASSERT_LT(r, 1.0F);
+        sum += r;
+    }
+    EXPECT_NEAR(sum / 20000, 0.5, 0.02);
+}
+
+TEST(Random, EachSeedingStartsANewSequence)
+{
+    test::FakeClock clock;
+    clock.now = 50.0F;
+    ClockSeededRandom random(clock);
+    const float first = random.next();
+    random.seedFromClock(); // same time of day, a later window
+    EXPECT_NE(random.next(), first);
+}
+
+TEST(ProgramPath, JoinsFolderAndNameUnchanged)
+{
+#ifdef Q_OS_WIN
+    EXPECT_EQ(programPath("C:\\", "\\carstart.wav"), "C:\\\\carstart.wav");
+#else
+    EXPECT_EQ(programPath("/opt/veltrin", "\\veltrin.dll"), "/opt/veltrin/veltrin.dll");
+    EXPECT_EQ(programPath("/", "\\carstart.wav"), "//carstart.wav") << "a root folder gives two separators";
+    EXPECT_EQ(programPath("/opt/v", "\\pictures\\stop.png"), "/opt/v/pictures/stop.png");
+#endif
+}
+
+} // namespace
+} // namespace veltrin
