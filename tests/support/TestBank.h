@@ -5,6 +5,14 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace veltrin::test {
 
 // A program folder in a temporary directory with a question bank written into

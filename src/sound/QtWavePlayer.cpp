@@ -1,0 +1,86 @@
+#include "sound/QtWavePlayer.h"
+
+#include "sound/WaveFile.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QLoggingCategory>
+#include <QMediaDevices>
+
+namespace veltrin {
+
+namespace {
+
+QAudioFormat::SampleFormat sampleFormat(WaveSound::Sample sample)
+{
+    switch (sample) {
+    case WaveSound::Sample::UInt8: return QAudioFormat::UInt8;
+    case WaveSound::Sample::Int16: return QAudioFormat::Int16;
+    case WaveSound::Sample::Int32: return QAudioFormat::Int32;
+    case WaveSound::Sample::Float: return QAudioFormat::Float;
+    }
+    return QAudioFormat::Unknown;
+}
+
+} // namespace
+
+QtWavePlayer::QtWavePlayer() = default;
+
+QtWavePlayer::~QtWavePlayer()
+{
+    close();
+}
+
+void QtWavePlayer::quietBackendWarnings()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false\nqt.multimedia*.warning=false"));
+}
+
+void QtWavePlayer::open(const QString& path)
+{
+    close();
+    const std::optional<WaveSound> sound = readWaveFile(path);
+    if (!sound)
+        return;
+
+    QAudioFormat format;
+    format.setSampleFormat(sampleFormat(sound->sample));
+    format.setChannelCount(sound->channels);
+    format.setSampleRate(sound->sampleRate);
+
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(format))
+        return;
+
+    m_samples = sound->data;
+    m_buffer.setBuffer(&m_samples);
+    m_buffer.open(QIODevice::ReadOnly);
+    m_sink = std::make_unique<QAudioSink>(device, format);
+}
+
+void QtWavePlayer::rewind()
+{
+    if (m_buffer.isOpen())
+        m_buffer.seek(0);
+}
+
+void QtWavePlayer::play()
+{
+    if (m_sink)
+        m_sink->start(&m_buffer);
+}
+
+void QtWavePlayer::close()
+{
+    if (m_sink) {
+        m_sink->stop();
+        m_sink.reset();
+    }
+    if (m_buffer.isOpen())
+        m_buffer.close();
+    m_buffer.setData(QByteArray());
+    m_samples.clear();
+}
+
+} // namespace veltrin

@@ -1,0 +1,133 @@
+// Sound cues: the commands sent to the device, and the wave files it accepts.
+
+#include "sound/QtWavePlayer.h"
+#include "sound/SoundCues.h"
+#include "sound/WaveFile.h"
+#include "support/Recorders.h"
+#include "support/TestBank.h"
+
+#include <QCoreApplication>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace veltrin {
+namespace {
+
+QByteArray le16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray le32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray chunk(const char* id, const QByteArray& body)
+{
+    QByteArray c = QByteArray(id, 4) + le32(static_cast<quint32>(body.size())) + body;
+    if (body.size() % 2 != 0)
+        c += '\0';
+    return c;
+}
+
+QByteArray fmt(quint16 format, quint16 channels, quint32 rate, quint16 bits)
+{
+    const quint16 block = static_cast<quint16>(channels * bits / 8);
+    return chunk("fmt ", le16(format) + le16(channels) + le32(rate) + le32(rate * block) + le16(block) + le16(bits));
+}
+
+QByteArray wave(const QByteArray& chunks)
+{
+    return "RIFF" + le32(static_cast<quint32>(chunks.size() + 4)) + "WAVE" + chunks;
+}
+
+TEST(SoundCues, PlayOpensRewindsAndPlaysFromTheProgramFolder)
+{
+    test::RecordingPlayer player;
+    SoundCues cues(player, "/opt/veltrin");
+    cues.playwav("\\skid1.wav");
+    cues.closewav();
+    cues.closewav(); // closing a closed device is harmless and still sent
+    EXPECT_EQ(player.commands, (QStringList{"Open /opt/veltrin/skid1.wav", "Prev", "Play", "Close", "Close"}));
+
+    test::RecordingPlayer rootPlayer;
+    SoundCues atRoot(rootPlayer, "/");
+    atRoot.playwav("\\siren.wav");
+    EXPECT_EQ(rootPlayer.commands.first(), "Open //siren.wav") << "the path is passed on unchanged";
+}
+
+TEST(WaveFile, ReadsPcmAndFloatWaves)
+{
+    const QByteArray samples(400, '\x10');
+    auto sound = parseWave(wave(fmt(1, 1, 22050, 16) + chunk("data", samples)));
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->sample, WaveSound::Sample::Int16);
+    EXPECT_EQ(sound->channels, 1);
+    EXPECT_EQ(sound->sampleRate, 22050);
+    EXPECT_EQ(sound->data.size(), 400);
+    EXPECT_NEAR(sound->seconds(), 200.0 / 22050, 1e-9);
+
+    sound = parseWave(wave(fmt(1, 2, 8000, 8) + chunk("LIST", "abc") + chunk("data", samples)));
+    ASSERT_TRUE(sound) << "unknown chunks, odd lengths padded";
+    EXPECT_EQ(sound->sample, WaveSound::Sample::UInt8);
+
+    sound = parseWave(wave(fmt(3, 1, 44100, 32) + chunk("data", samples)));
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->sample, WaveSound::Sample::Float);
+
+    // A data length that runs past the end of the file: what is there plays.
+    QByteArray streamed = wave(fmt(1, 1, 22050, 16) + "data" + le32(1000000) + samples);
+    sound = parseWave(streamed);
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->data.size(), 400);
+}
+
+TEST(WaveFile, RefusesWhatIsNotAPlayableWave)
+{
+    const QByteArray samples(400, '\x10');
+    EXPECT_FALSE(parseWave("")) << "empty";
+    EXPECT_FALSE(parseWave("This is a text file, not a sound.")) << "not RIFF";
+    EXPECT_FALSE(parseWave(wave(chunk("data", samples)))) << "no format";
+    EXPECT_FALSE(parseWave(wave(fmt(1, 1, 22050, 16)))) << "no samples";
+    EXPECT_FALSE(parseWave(wave(fmt(2, 1, 22050, 4) + chunk("data", samples)))) << "compressed";
+    EXPECT_FALSE(parseWave(wave(fmt(1, 0, 22050, 16) + chunk("data", samples)))) << "no channels";
+    EXPECT_FALSE(parseWave(wave(fmt(1, 1, 0, 16) + chunk("data", samples)))) << "no sample rate";
+    EXPECT_FALSE(parseWave(wave(fmt(1, 1, 22050, 24) + chunk("data", samples)))) << "24-bit";
+    QByteArray cut = wave(fmt(1, 1, 22050, 16));
+    cut.chop(6);
+    EXPECT_FALSE(parseWave(cut + chunk("data", samples))) << "format chunk cut short";
+    EXPECT_FALSE(parseWave(wave("fmt " + le32(0xFFFFFFF0U)))) << "lengths beyond the file";
+}
+
+TEST(QtWavePlayer, MissingOrUnplayableFilesAreSilent)
+{
+    test::TestFolder folder;
+    folder.writeFile("notaudio.wav", "plain text");
+    QtWavePlayer player;
+    for (const QString& name : {QString("missing.wav"), QString("notaudio.wav"), QString()}) {
+        player.open(folder.path() + "/" + name);
+        player.rewind();
+        player.play();
+        player.close();
+    }
+    player.close();
+    SUCCEED() << "no message, no crash";
+}
+
+} // namespace
+} // namespace veltrin
+
+int main(int argc, char** argv)
+{
+    // The player needs an application object for its audio devices.
+    QCoreApplication app(argc, argv);
+    veltrin::QtWavePlayer::quietBackendWarnings();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
