@@ -26,7 +26,8 @@ QString findProgramFile(const QString& folder, const QString& relativeName)
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || QDir::isAbsolutePath(name))
         return {};
-    const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    parts.removeAll(QStringLiteral("."));
     if (parts.isEmpty())
         return {};
 
@@ -34,7 +35,7 @@ QString findProgramFile(const QString& folder, const QString& relativeName)
     QString path;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
-        if (part == QLatin1String("..") || part == QLatin1String("."))
+        if (part == QLatin1String(".."))
             return {};
         const bool last = i == parts.size() - 1;
         QString found;

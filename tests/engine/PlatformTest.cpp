@@ -4,6 +4,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "support/Fakes.h"
+#include "support/TestBank.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +62,31 @@ TEST(ProgramPath, JoinsFolderAndNameUnchanged)
     EXPECT_EQ(programPath("/", "\\carstart.wav"), "//carstart.wav") << "a root folder gives two separators";
     EXPECT_EQ(programPath("/opt/v", "\\pictures\\stop.png"), "/opt/v/pictures/stop.png");
 #endif
+}
+
+TEST(FindProgramFile, FindsBankPicturesAsWindowsWould)
+{
+    test::TestFolder folder;
+    QDir(folder.path()).mkpath("Pictures/Signs");
+    folder.writeFile("Pictures/Signs/Stop.png", "x");
+    folder.writeFile("yield.PNG", "x");
+    const QString stop = folder.path() + "/Pictures/Signs/Stop.png";
+    EXPECT_EQ(findProgramFile(folder.path(), "Pictures/Signs/Stop.png"), stop);
+    EXPECT_EQ(findProgramFile(folder.path(), "pictures\\signs\\STOP.png"), stop) << "backslashes, any letter case";
+    EXPECT_EQ(findProgramFile(folder.path(), "Yield.png"), folder.path() + "/yield.PNG");
+    EXPECT_EQ(findProgramFile(folder.path(), "pictures\\\\signs\\stop.png"), stop) << "doubled separators";
+    EXPECT_EQ(findProgramFile(folder.path(), ".\\Yield.png"), folder.path() + "/yield.PNG");
+}
+
+TEST(FindProgramFile, NamesThatLeaveTheFolderFindNothing)
+{
+    test::TestFolder folder;
+    QDir(folder.path()).mkpath("inner");
+    folder.writeFile("inner/a.png", "x");
+    folder.writeFile("b.png", "x");
+    for (const char* name : {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\b.png",
+                             "/etc/passwd", "\\etc\\passwd", "C:\\Windows\\win.ini"})
+        EXPECT_TRUE(findProgramFile(folder.path(), name).isEmpty()) << name;
 }
 
 } // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+namespace veltrin {
+
+// The standard message box, titled with the application's title "Veltrin".
+class QtMessageBox final : public MessageBox {
+public:
+    void information(QWidget* owner, const QString& text, const QString& detail) override;
+};
+
+} // namespace veltrin

@@ -1,0 +1,139 @@
+#include "windows/CopyR.h"
+
+#include "platform/PlatformInfo.h"
+#include "platform/Shell.h"
+#include "timing/SharedState.h"
+#include "windows/AboutText.h"
+#include "windows/Look.h"
+#include "windows/Services.h"
+#include "windows/Twips.h"
+#include "windows/frmWelcome.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace veltrin {
+
+namespace {
+
+namespace design {
+constexpr double kClientWidth = 6945;
+constexpr double kClientHeight = 2940;
+constexpr TwipsRect cmdOK{2040, 1920, 615, 375};
+constexpr TwipsRect Label5{600, 2520, 3975, 375};
+constexpr TwipsRect Image1{4800, 360, 1665, 2145};
+constexpr TwipsRect Label4{120, 1440, 4455, 375};
+constexpr TwipsRect Label3{120, 240, 4455, 495};
+constexpr TwipsRect Label2{120, 720, 4455, 375};
+constexpr TwipsRect Label1{120, 1080, 4455, 375};
+} // namespace design
+
+QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, const QString& text,
+                  const QFont& font)
+{
+    QLabel* label = plainLabel(parent, name);
+    place(label, rect);
+    label->setText(text);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+CopyR::CopyR(frmWelcome& welcome)
+    : QDialog(&welcome, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_welcome(welcome)
+    , m_address(about::webAddress(welcome.services().folder))
+{
+    setObjectName(QStringLiteral("CopyR"));
+    setWindowTitle(QStringLiteral("Copyright notice"));
+    setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
+    setBackground(this, kLightYellow);
+    setFont(sansFont(kDefaultPoints));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    place(cmdOK, design::cmdOK);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &CopyR::cmdOK_Click);
+
+    Label5 = textLabel(this, QStringLiteral("Label5"), design::Label5, QString(), sansFont(9.75, false, true));
+    Label5->setAlignment(Qt::AlignCenter);
+    QPalette link = Label5->palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Highlight));
+    Label5->setPalette(link);
+    Label5->setCursor(Qt::PointingHandCursor);
+    const QString text = about::linkText(m_address);
+    Label5->setText(Label5->fontMetrics().elidedText(text, Qt::ElideMiddle, Label5->width()));
+    Label5->setToolTip(text);
+    Label5->setAccessibleName(QStringLiteral("Web address"));
+    Label5->setAccessibleDescription(text);
+    // The link can be reached and opened from the keyboard as well.
+    Label5->setFocusPolicy(Qt::TabFocus);
+    Label5->installEventFilter(this);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    const QPixmap portrait(QStringLiteral(":/assets/portrait.jpg"));
+    place(Image1, design::Image1);
+    Image1->setPixmap(portrait);
+    if (!portrait.isNull())
+        Image1->resize(portrait.size());
+    Image1->setAccessibleName(QStringLiteral("Portrait"));
+
+    Label4 = textLabel(this, QStringLiteral("Label4"), design::Label4, about::kContact, sansFont(12, true));
+    Label3 = textLabel(this, QStringLiteral("Label3"), design::Label3, about::kProductTitle, sansFont(12));
+    Label2 = textLabel(this, QStringLiteral("Label2"), design::Label2, about::kCopyright, sansFont(12));
+    Label1 = textLabel(this, QStringLiteral("Label1"), design::Label1, about::kAuthor, sansFont(12));
+
+    setTabOrder(cmdOK, Label5);
+    cmdOK->setFocus();
+    Form_Load();
+}
+
+void CopyR::Form_Load()
+{
+    m_welcome.shared().setSwitch1(1);
+}
+
+void CopyR::cmdOK_Click()
+{
+    accept();
+}
+
+void CopyR::Label5_Click()
+{
+    const QString address = m_address;
+    const int platform = m_welcome.SysInfo1().platformId();
+    Shell& shell = m_welcome.services().shell;
+    if (platform == kPlatformWindowsNT)
+        shell.execute(this, QStringLiteral("open"), address, QString(), QString(), kShowHidden);
+    else
+        shell.run(QStringLiteral("start ") + address, kShowNormalFocus);
+}
+
+bool CopyR::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label5) {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            Label5_Click();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                Label5_Click();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace veltrin

@@ -1,0 +1,60 @@
+#include "windows/Look.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace veltrin {
+
+namespace {
+
+QFont designFont(const QStringList& families, double points)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return font;
+}
+
+} // namespace
+
+QFont sansFont(double points, bool bold, bool underline)
+{
+    QFont font = designFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                             QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+                            points);
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont courierFont(double points)
+{
+    QFont font = designFont({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                             QStringLiteral("DejaVu Sans Mono")},
+                            points);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+void setBackground(QWidget* window, const QColor& colour)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, colour);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+QLabel* plainLabel(QWidget* parent, const QString& objectName)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace veltrin

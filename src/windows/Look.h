@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QLabel;
+class QWidget;
+
+namespace veltrin {
+
+// Colours and fonts of the design.
+inline const QColor kLightYellow(255, 255, 192);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kTitleRed(255, 0, 0);
+
+// The design's "MS Sans Serif" and "Courier New" at a point size, sized in
+// pixels at 96 dots per inch so that text keeps its place in the twips layout.
+// Where those faces are missing their metric twins stand in.
+QFont sansFont(double points, bool bold = false, bool underline = false);
+QFont courierFont(double points);
+
+inline constexpr double kDefaultPoints = 8.25;
+
+// Fills a window's background with a colour.
+void setBackground(QWidget* window, const QColor& colour);
+
+// A label that shows its text as given, never as markup: bank texts may hold
+// "<" and "&".
+QLabel* plainLabel(QWidget* parent, const QString& objectName);
+
+} // namespace veltrin

@@ -1,0 +1,413 @@
+#include "windows/frmDrive1.h"
+
+#include "engine/Messages.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+#include "sound/SoundCues.h"
+#include "timing/SharedState.h"
+#include "windows/Look.h"
+#include "windows/Services.h"
+#include "windows/Twips.h"
+#include "windows/frmMsg.h"
+#include "windows/frmWelcome.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace veltrin {
+
+namespace {
+
+namespace design {
+constexpr double kClientWidth = 9195;
+constexpr double kClientHeight = 6225;
+constexpr std::array<TwipsRect, 4> cmdAns{{{2040, 5280, 375, 375}, {2640, 5280, 375, 375},
+                                           {3240, 5280, 375, 375}, {3840, 5280, 375, 375}}};
+constexpr TwipsRect txtText1{120, 240, 6735, 2415};
+constexpr TwipsRect cmdStart{2400, 5280, 1215, 375};
+constexpr TwipsRect cmdExit{7800, 5520, 1095, 375};
+constexpr TwipsRect lblQno{5880, 5640, 735, 255};
+constexpr TwipsRect Label2{5040, 5640, 735, 255};
+constexpr TwipsRect Label1{5160, 6000, 615, 255};
+constexpr std::array<TwipsRect, 4> lblAA{{{120, 2760, 375, 255}, {120, 3360, 375, 255},
+                                          {120, 3960, 375, 255}, {120, 4560, 375, 255}}};
+constexpr std::array<TwipsRect, 4> Option1{{{600, 2760, 7335, 495}, {600, 3360, 7335, 495},
+                                            {600, 3960, 7335, 495}, {600, 4560, 7335, 495}}};
+constexpr TwipsRect imgImage1{6960, 240, 1935, 1815};
+constexpr TwipsRect lblElapsed{5880, 6000, 1335, 375};
+// Return keeps this far inside the bottom-right corner.
+constexpr double kReturnInset = 500;
+} // namespace design
+
+// Pictures larger than this are not question pictures; they are not decoded.
+constexpr int kMaxPictureSide = 4096;
+
+const std::array<QString, 4> kLetters{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                                      QStringLiteral("D")};
+
+} // namespace
+
+frmDrive1::Busy::Busy(frmDrive1& window)
+    : m_window(window)
+{
+    ++m_window.m_busy;
+}
+
+frmDrive1::Busy::~Busy()
+{
+    if (--m_window.m_busy == 0 && m_window.m_unloaded && !m_window.m_deleteScheduled) {
+        m_window.m_deleteScheduled = true;
+        m_window.deleteLater();
+    }
+}
+
+frmDrive1::frmDrive1(frmWelcome& welcome)
+    : QWidget(&welcome, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint)
+    , m_welcome(welcome)
+    , m_services(welcome.services())
+{
+    setObjectName(QStringLiteral("frmDrive1"));
+    setWindowTitle(QStringLiteral("Veltrin's Test"));
+    setBackground(this, kLightYellow);
+    setFont(sansFont(kDefaultPoints));
+    resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
+    createControls();
+    Form_Load();
+}
+
+void frmDrive1::createControls()
+{
+    // In the design's creation order.
+    for (int i = 3; i >= 0; --i) {
+        cmdAns.at(i) = new QPushButton(kLetters.at(i), this);
+        cmdAns.at(i)->setObjectName(QStringLiteral("cmdAns%1").arg(i));
+        place(cmdAns.at(i), design::cmdAns.at(i));
+        connect(cmdAns.at(i), &QPushButton::clicked, this, [this, i] { cmdAns_Click(i); });
+    }
+
+    txtText1 = new QPlainTextEdit(this);
+    txtText1->setObjectName(QStringLiteral("txtText1"));
+    place(txtText1, design::txtText1);
+    txtText1->setFont(courierFont(9));
+    txtText1->setReadOnly(true);
+    txtText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtText1->setAccessibleName(QStringLiteral("Question"));
+    txtText1->viewport()->setCursor(Qt::ArrowCursor);
+
+    cmdStart = new QPushButton(QStringLiteral("Start"), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    place(cmdStart, design::cmdStart);
+    connect(cmdStart, &QPushButton::clicked, this, &frmDrive1::cmdStart_Click);
+
+    cmdExit = new QPushButton(QStringLiteral("Return"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    place(cmdExit, design::cmdExit);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDrive1::cmdExit_Click);
+
+    lblQno = plainLabel(this, QStringLiteral("lblQno"));
+    place(lblQno, design::lblQno);
+    lblQno->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblQno->hide();
+
+    Label2 = plainLabel(this, QStringLiteral("Label2"));
+    place(Label2, design::Label2);
+    Label2->setText(QStringLiteral("Question"));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->hide();
+
+    Label1 = plainLabel(this, QStringLiteral("Label1"));
+    place(Label1, design::Label1);
+    Label1->setText(QStringLiteral("Time"));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->hide();
+
+    for (int i = 3; i >= 0; --i) {
+        QLabel* letter = plainLabel(this, QStringLiteral("lblAA%1").arg(i));
+        place(letter, design::lblAA.at(i));
+        letter->setText(kLetters.at(i));
+        letter->setFont(sansFont(9.75));
+        letter->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        lblAA.at(i) = letter;
+    }
+    for (int i = 3; i >= 0; --i) {
+        QLabel* answer = plainLabel(this, QStringLiteral("Option1%1").arg(i));
+        place(answer, design::Option1.at(i));
+        answer->setFont(courierFont(9));
+        answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        answer->setWordWrap(true);
+        Option1.at(i) = answer;
+    }
+
+    imgImage1 = plainLabel(this, QStringLiteral("imgImage1"));
+    place(imgImage1, design::imgImage1);
+    imgImage1->setAlignment(Qt::AlignCenter);
+    imgImage1->setWordWrap(true);
+    imgImage1->setAccessibleName(QStringLiteral("Picture"));
+
+    lblElapsed = plainLabel(this, QStringLiteral("lblElapsed"));
+    place(lblElapsed, design::lblElapsed);
+    lblElapsed->setFont(sansFont(12, true));
+    lblElapsed->setAlignment(Qt::AlignCenter);
+    lblElapsed->setFrameShape(QFrame::Box);
+    lblElapsed->setAutoFillBackground(true);
+    lblElapsed->setBackgroundRole(QPalette::Base);
+    lblElapsed->setForegroundRole(QPalette::Text);
+    lblElapsed->setAccessibleName(QStringLiteral("Time"));
+    lblElapsed->hide();
+
+    // Tab order: Return, Start, the question, the answer buttons A to D.
+    setTabOrder(cmdExit, cmdStart);
+    setTabOrder(cmdStart, txtText1);
+    setTabOrder(txtText1, cmdAns.at(0));
+    for (int i = 0; i < 3; ++i)
+        setTabOrder(cmdAns.at(i), cmdAns.at(i + 1));
+}
+
+void frmDrive1::keyPressEvent(QKeyEvent* event)
+{
+    // Answering from the keyboard: A to D, or 1 to 4, press the matching
+    // answer button. The buttons and the read-only question box leave these
+    // keys to the window.
+    const int key = event->key();
+    int index = -1;
+    if (key >= Qt::Key_A && key <= Qt::Key_D)
+        index = key - Qt::Key_A;
+    else if (key >= Qt::Key_1 && key <= Qt::Key_4)
+        index = key - Qt::Key_1;
+    if (index < 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    pressAnswer(index);
+}
+
+void frmDrive1::Form_Load()
+{
+    Form_Resize();
+    txtText1->setPlainText(instructionsText());
+    for (int i = 0; i < 4; ++i) {
+        Option1.at(i)->hide();
+        lblAA.at(i)->hide();
+        cmdAns.at(i)->hide();
+    }
+    m_services.random.seedFromClock();
+    cmdExit->setFocus();
+}
+
+void frmDrive1::showExam()
+{
+    if (const QScreen* screen = m_welcome.screen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+    raise();
+    activateWindow();
+    cmdExit->setFocus();
+}
+
+void frmDrive1::Form_Resize()
+{
+    const double top = clientHeightTwips(this) - pixelsToTwips(cmdExit->height()) - design::kReturnInset;
+    const double left = clientWidthTwips(this) - pixelsToTwips(cmdExit->width()) - design::kReturnInset;
+    moveTo(cmdExit, left, top);
+}
+
+void frmDrive1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmDrive1::closeEvent(QCloseEvent* event)
+{
+    // The close box works like Return; the close is never refused.
+    event->ignore();
+    unload();
+}
+
+void frmDrive1::cmdExit_Click()
+{
+    m_welcome.shared().setTasksw(0);
+    unload();
+}
+
+void frmDrive1::Form_Unload()
+{
+    m_welcome.shared().setTasksw(0);
+}
+
+void frmDrive1::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Form_Unload();
+    hide();
+    if (m_busy == 0 && !m_deleteScheduled) {
+        m_deleteScheduled = true;
+        deleteLater();
+    }
+}
+
+void frmDrive1::cmdStart_Click()
+{
+    Busy busy(*this);
+    SharedState& shared = m_welcome.shared();
+    shared.setTasktime(m_services.clock.timeOfDay());
+    shared.setTasksw(1);
+    shared.setTimeexp(0);
+
+    cmdStart->setEnabled(false);
+    cmdStart->hide();
+    txtText1->clear();
+    Label1->show();
+    Label2->show();
+    lblElapsed->show();
+    lblQno->show();
+
+    if (!m_exam.start(m_services.folder, m_services.random)) {
+        // The clock stops before the user is told: a bank that cannot be used
+        // must not also run out the exam time while its message is read.
+        shared.setTasksw(0);
+        m_services.messageBox.information(this, QStringLiteral("Invalid database file."), m_exam.error().detail);
+        if (!m_unloaded)
+            cmdExit_Click();
+        return;
+    }
+    getq();
+}
+
+void frmDrive1::getq()
+{
+    Busy busy(*this);
+    SharedState& shared = m_welcome.shared();
+
+    if (shared.timeexp() == 1) {
+        if (shared.msgsw() == 1 && m_msg)
+            m_msg->unload();
+        msg().setLabel1(timeoutText(m_exam.score, m_exam.qno));
+        showMessage();
+        unload();
+        return;
+    }
+
+    if (!m_exam.advance()) {
+        shared.setTasksw(0);
+        msg().setLabel1(resultText(m_exam.score));
+        m_welcome.MMControl1().playwav(resultCue(m_exam.score));
+        showMessage();
+        m_welcome.MMControl1().closewav();
+        cmdExit_Click();
+        return;
+    }
+    showq();
+}
+
+void frmDrive1::showq()
+{
+    const QRecord& q = m_exam.curq;
+    showPicture(q.picture);
+    if (!q.text.isEmpty())
+        txtText1->setPlainText(q.text);
+    for (int i = 0; i < 4; ++i) {
+        Option1.at(i)->setText(q.answer.at(i));
+        cmdAns.at(i)->setAccessibleDescription(q.answer.at(i));
+        const bool shown = i < 3 || !q.answer.at(i).isEmpty();
+        Option1.at(i)->setVisible(shown);
+        lblAA.at(i)->setVisible(shown);
+        cmdAns.at(i)->setVisible(shown);
+    }
+    lblQno->setText(QString::number(m_exam.qno));
+    cmdExit->setFocus();
+}
+
+void frmDrive1::showPicture(const QString& name)
+{
+    imgImage1->clear();
+    imgImage1->setFrameShape(QFrame::NoFrame);
+    place(imgImage1, design::imgImage1);
+    if (name.isEmpty())
+        return;
+
+    QImage image;
+    const QString path = findProgramFile(m_services.folder, name);
+    if (!path.isEmpty()) {
+        QImageReader reader(path);
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide)
+            reader.read(&image);
+    }
+    if (image.isNull()) {
+        // The question still reads; the user sees why its picture is missing.
+        imgImage1->setFrameShape(QFrame::Box);
+        imgImage1->setText(QStringLiteral("The picture %1 cannot be shown.").arg(name));
+        return;
+    }
+    // Shown at its own size, never scaled; the box grows right and down.
+    imgImage1->setPixmap(QPixmap::fromImage(image));
+    imgImage1->resize(image.size());
+}
+
+void frmDrive1::cmdAns_Click(int index)
+{
+    Busy busy(*this);
+    const bool right = m_exam.isRight(index);
+    msg().setLabel1(m_exam.verdict(index));
+    if (right) {
+        showMessage();
+        // When the time ran out while the verdict was open, the exam has ended
+        // and its window has gone: nothing more to count or to show.
+        if (m_unloaded)
+            return;
+        ++m_exam.score;
+    } else {
+        m_welcome.MMControl1().playwav(wrongAnswerCue(m_services.random.next()));
+        showMessage();
+        m_welcome.MMControl1().closewav();
+        if (m_unloaded)
+            return;
+    }
+    getq();
+}
+
+void frmDrive1::pressAnswer(int index)
+{
+    QPushButton* button = cmdAns.at(index);
+    if (button->isVisible() && button->isEnabled())
+        button->click();
+}
+
+frmMsg& frmDrive1::msg()
+{
+    if (!m_msg || m_msg->isUnloaded())
+        m_msg = new frmMsg(this, m_welcome.shared());
+    return *m_msg;
+}
+
+frmMsg* frmDrive1::loadedMessage() const
+{
+    return m_msg && !m_msg->isUnloaded() ? m_msg.data() : nullptr;
+}
+
+void frmDrive1::showMessage()
+{
+    const QPointer<frmMsg> window = m_msg;
+    if (window && !window->isUnloaded())
+        window->exec();
+}
+
+void frmDrive1::setElapsed(const QString& caption)
+{
+    lblElapsed->setText(caption);
+}
+
+} // namespace veltrin

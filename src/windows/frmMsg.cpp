@@ -1,0 +1,96 @@
+#include "windows/frmMsg.h"
+
+#include "timing/SharedState.h"
+#include "windows/Look.h"
+#include "windows/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace veltrin {
+
+namespace {
+
+namespace design {
+constexpr double kClientWidth = 3930;
+constexpr double kClientHeight = 1590;
+constexpr TwipsRect cmdExit{1680, 1080, 495, 375};
+constexpr TwipsRect Label1{360, 240, 3255, 615};
+} // namespace design
+
+} // namespace
+
+frmMsg::frmMsg(QWidget* owner, SharedState& shared)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                         | Qt::MSWindowsFixedSizeDialogHint)
+    , m_shared(shared)
+{
+    setObjectName(QStringLiteral("frmMsg"));
+    setWindowTitle(QStringLiteral("Message"));
+    setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
+    setBackground(this, kLightYellow);
+    setFont(sansFont(kDefaultPoints));
+
+    cmdExit = new QPushButton(QStringLiteral("OK"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    place(cmdExit, design::cmdExit);
+    cmdExit->setDefault(true);
+    cmdExit->setAutoDefault(true);
+
+    Label1 = plainLabel(this, QStringLiteral("Label1"));
+    place(Label1, design::Label1);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setWordWrap(true);
+
+    connect(cmdExit, &QPushButton::clicked, this, &frmMsg::cmdExit_Click);
+    cmdExit->setFocus();
+
+    Form_Load();
+}
+
+void frmMsg::Form_Load()
+{
+    m_shared.setMsgsw(1);
+}
+
+void frmMsg::Form_Unload()
+{
+    m_shared.setMsgsw(0);
+}
+
+void frmMsg::setLabel1(const QString& text)
+{
+    Label1->setText(text);
+    setAccessibleDescription(text);
+}
+
+QString frmMsg::label1() const
+{
+    return Label1->text();
+}
+
+void frmMsg::cmdExit_Click()
+{
+    unload();
+}
+
+void frmMsg::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Form_Unload();
+    QDialog::done(QDialog::Accepted);
+    deleteLater();
+}
+
+void frmMsg::done(int result)
+{
+    // Escape and the close box end here too: every way out unloads.
+    if (!m_unloaded)
+        unload();
+    else
+        QDialog::done(result);
+}
+
+} // namespace veltrin

@@ -1,0 +1,219 @@
+#include "windows/frmWelcome.h"
+
+#include "engine/Messages.h"
+#include "platform/Clock.h"
+#include "windows/CopyR.h"
+#include "windows/Look.h"
+#include "windows/Services.h"
+#include "windows/Twips.h"
+#include "windows/frmDrive1.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace veltrin {
+
+namespace {
+
+namespace design {
+constexpr double kClientWidth = 8190;
+constexpr double kClientHeight = 7005;
+constexpr TwipsRect cmdAbout{8640, 720, 855, 360};
+constexpr TwipsRect cmdContinue{8640, 240, 855, 360};
+constexpr TwipsRect cmdExit{120, 240, 975, 360};
+constexpr TwipsRect Label2{2880, 960, 3615, 615};
+constexpr TwipsRect imgCar{0, 4920, 3555, 1110};
+constexpr TwipsRect Image1{600, 2040, 8775, 2670};
+// Exit keeps this far inside the bottom-right corner.
+constexpr double kExitInset = 500;
+} // namespace design
+
+} // namespace
+
+frmWelcome::frmWelcome(Services& services)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_services(services)
+    , m_MMControl1(services.player, services.folder)
+{
+    setObjectName(QStringLiteral("frmWelcome"));
+    setWindowTitle(QStringLiteral("Veltrin's Test"));
+    setBackground(this, kWhite);
+    setFont(sansFont(18));
+    resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
+    createControls();
+
+    // The tick runs from the window's creation to the end of the program.
+    Timer1.setInterval(kTickMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, &frmWelcome::Timer1_Timer);
+    Timer1.start();
+}
+
+frmWelcome::~frmWelcome() = default;
+
+void frmWelcome::createControls()
+{
+    cmdAbout = new QPushButton(QStringLiteral("About"), this);
+    cmdAbout->setObjectName(QStringLiteral("cmdAbout"));
+    place(cmdAbout, design::cmdAbout);
+    cmdAbout->setFont(sansFont(kDefaultPoints));
+    connect(cmdAbout, &QPushButton::clicked, this, &frmWelcome::cmdAbout_Click);
+
+    cmdContinue = new QPushButton(QStringLiteral("Continue"), this);
+    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+    place(cmdContinue, design::cmdContinue);
+    cmdContinue->setFont(sansFont(kDefaultPoints));
+    connect(cmdContinue, &QPushButton::clicked, this, &frmWelcome::cmdContinue_Click);
+
+    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    place(cmdExit, design::cmdExit);
+    cmdExit->setFont(sansFont(kDefaultPoints));
+    connect(cmdExit, &QPushButton::clicked, this, &frmWelcome::cmdExit_Click);
+
+    imgCar2 = QPixmap(QStringLiteral(":/assets/car-b.png"));
+    imgCar1 = QPixmap(QStringLiteral(":/assets/car-a.png"));
+
+    Label2 = plainLabel(this, QStringLiteral("Label2"));
+    place(Label2, design::Label2);
+    Label2->setText(QStringLiteral("Veltrin's Test"));
+    Label2->setFont(sansFont(18, true));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette red = Label2->palette();
+    red.setColor(QPalette::WindowText, kTitleRed);
+    Label2->setPalette(red);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    place(Image1, design::Image1);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/street.png")));
+    Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("A street with three houses"));
+
+    imgCar = new QLabel(this);
+    imgCar->setObjectName(QStringLiteral("imgCar"));
+    place(imgCar, design::imgCar);
+    imgCar->setPixmap(imgCar1);
+    imgCar->setAccessibleName(QStringLiteral("A red car driving along the street"));
+    m_carLeft = design::imgCar.left;
+    m_carTop = design::imgCar.top;
+
+    setTabOrder(cmdExit, cmdContinue);
+    setTabOrder(cmdContinue, cmdAbout);
+}
+
+const PlatformInfo& frmWelcome::SysInfo1() const
+{
+    return m_services.platform;
+}
+
+frmDrive1* frmWelcome::drive() const
+{
+    return m_drive && !m_drive->isUnloaded() ? m_drive.data() : nullptr;
+}
+
+void frmWelcome::Form_Load()
+{
+    m_MMControl1.playwav(cue::carStart);
+    soundsw = 0;
+    placeExit();
+    loadtime = m_services.clock.timeOfDay();
+    m_shared.setStartValues();
+
+    // Borderless and as large as the screen allows, with or without a window
+    // manager to maximize it.
+    if (const QScreen* screen = this->screen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+    cmdContinue->setFocus();
+}
+
+void frmWelcome::placeExit()
+{
+    const double top = clientHeightTwips(this) - pixelsToTwips(cmdExit->height()) - design::kExitInset;
+    const double left = clientWidthTwips(this) - pixelsToTwips(cmdExit->width()) - design::kExitInset;
+    moveTo(cmdExit, left, top);
+}
+
+void frmWelcome::Form_Resize()
+{
+    placeExit();
+}
+
+void frmWelcome::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmWelcome::closeEvent(QCloseEvent* event)
+{
+    // Closing the window from outside (the window manager, Alt+F4) ends the
+    // program the way Exit does.
+    event->ignore();
+    cmdExit_Click();
+}
+
+void frmWelcome::Timer1_Timer()
+{
+    moveCar();
+
+    if (selfAdvanceDue(m_shared.switch1(), m_services.clock.timeOfDay(), loadtime))
+        openExamWindow();
+
+    const ExamClock::Result clock = m_examClock.tick(m_shared, m_services.clock.timeOfDay());
+    if (clock.caption && m_drive)
+        m_drive->setElapsed(*clock.caption);
+    if (clock.timedOut && m_drive)
+        m_drive->getq();
+}
+
+void frmWelcome::moveCar()
+{
+    const std::optional<CarStep> step =
+        carStep(m_carLeft, m_carTop, clientWidthTwips(this), clientHeightTwips(this), flipsw);
+    if (!step)
+        return;
+    m_carLeft = step->left;
+    m_carTop = step->top;
+    moveTo(imgCar, m_carLeft, m_carTop);
+    m_carFrameA = step->frameA;
+    imgCar->setPixmap(m_carFrameA ? imgCar1 : imgCar2);
+    flipsw = step->flipsw;
+}
+
+void frmWelcome::cmdContinue_Click()
+{
+    openExamWindow();
+}
+
+void frmWelcome::openExamWindow()
+{
+    if (soundsw == 0) {
+        m_MMControl1.closewav();
+        soundsw = 1;
+    }
+    m_shared.setSwitch1(1);
+    if (!drive())
+        m_drive = new frmDrive1(*this);
+    m_drive->showExam();
+}
+
+void frmWelcome::cmdAbout_Click()
+{
+    const QPointer<CopyR> about = new CopyR(*this);
+    about->exec();
+    delete about;
+}
+
+void frmWelcome::cmdExit_Click()
+{
+    m_MMControl1.closewav();
+    Timer1.stop();
+    hide();
+    if (m_services.endProgram)
+        m_services.endProgram();
+}
+
+} // namespace veltrin

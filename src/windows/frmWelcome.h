@@ -1,0 +1,95 @@
+#pragma once
+
+#include "sound/SoundCues.h"
+#include "timing/SharedState.h"
+#include "timing/Tick.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace veltrin {
+
+class PlatformInfo;
+class frmDrive1;
+struct Services;
+
+// The welcome window: the start-up window and the hub of the program. It fills
+// the screen with the title, a street scene and a red car driving across, and
+// offers Continue, About and Exit. It stays loaded under the other windows for
+// the whole run and carries what they share: the state below, the one sound
+// device, the one timer and the platform identifier.
+class frmWelcome final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmWelcome(Services& services);
+    ~frmWelcome() override;
+    frmWelcome(const frmWelcome&) = delete;
+    frmWelcome& operator=(const frmWelcome&) = delete;
+
+    // The load step: engine-start sound, Exit placed, load time stamped, the
+    // shared state given its start values, the window shown.
+    void Form_Load();
+
+    // What the other windows reach through the welcome window.
+    SharedState& shared() { return m_shared; }
+    SoundCues& MMControl1() { return m_MMControl1; }
+    const PlatformInfo& SysInfo1() const;
+    Services& services() { return m_services; }
+
+    // The exam window while it is loaded, else null.
+    frmDrive1* drive() const;
+
+    // Handlers.
+    void cmdContinue_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+
+    QTimer Timer1;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* cmdContinue = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* imgCar = nullptr;
+    QLabel* Image1 = nullptr;
+    QPixmap imgCar1; // frame A
+    QPixmap imgCar2; // frame B, with speed lines
+
+    // The car's place in twips, as the tick moves it.
+    double carLeft() const { return m_carLeft; }
+    double carTop() const { return m_carTop; }
+    bool carShowsFrameA() const { return m_carFrameA; }
+
+    float loadtime = 0.0F; // time of day stamped by the load
+    int soundsw = 0;       // 0 while the engine-start sound is still open
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Resize();
+    void placeExit();
+    void moveCar();
+    // Continue's actions, shared with the tick's self-advance.
+    void openExamWindow();
+
+    Services& m_services;
+    SharedState m_shared;
+    SoundCues m_MMControl1;
+    ExamClock m_examClock;
+    QPointer<frmDrive1> m_drive;
+    double m_carLeft = 0;
+    double m_carTop = 0;
+    bool m_carFrameA = true;
+    bool flipsw = false;
+};
+
+} // namespace veltrin

@@ -1,0 +1,110 @@
+#include "support/WindowHarness.h"
+
+#include "engine/BankReader.h"
+#include "windows/frmDrive1.h"
+#include "windows/frmMsg.h"
+#include "windows/frmWelcome.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace veltrin::test {
+
+ModalResponder::ModalResponder()
+{
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, &ModalResponder::poll);
+    m_timer.start();
+}
+
+void ModalResponder::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    // A property rather than a set of pointers: a window deleted and a new one
+    // made at the same address must still be answered.
+    if (modal == nullptr || modal->property("answeredByTest").toBool() || !modal->isVisible())
+        return;
+    modal->setProperty("answeredByTest", true);
+    ++modalsSeen;
+    if (auto* message = qobject_cast<frmMsg*>(modal))
+        messages << message->label1();
+    Action action = m_actions.empty() ? Action(pressOk) : std::move(m_actions.front());
+    if (!m_actions.empty())
+        m_actions.pop_front();
+    // Run outside this slot: a timer does not fire again while its own slot
+    // waits in a nested event loop, and the action may open the next modal.
+    QMetaObject::invokeMethod(
+        this, [action = std::move(action), window = QPointer<QWidget>(modal)] {
+            if (window)
+                action(window);
+        },
+        Qt::QueuedConnection);
+}
+
+void pressOk(QWidget* modal)
+{
+    const auto buttons = modal->findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        if (button->text() == QLatin1String("OK")) {
+            button->click();
+            return;
+        }
+    }
+}
+
+ProgramUnderTest::ProgramUnderTest()
+    : services{clock, random, player, messageBox, shell, platform, folder.path(), [this] { ++ended; }}
+{
+    clock.now = 36000.0F;                   // ten in the morning
+    random = ScriptedRandom({0.99999994F}); // keeps the deck in order
+    writeBank(20, 20);
+    m_welcome = std::make_unique<frmWelcome>(services);
+    m_welcome->Timer1.stop();
+    m_welcome->Form_Load();
+}
+
+ProgramUnderTest::~ProgramUnderTest() = default;
+
+void ProgramUnderTest::writeBank(int count, int records)
+{
+    folder.writeBank(bank(count, records));
+}
+
+frmDrive1& ProgramUnderTest::openExam()
+{
+    m_welcome->cmdContinue->click();
+    return *drive();
+}
+
+frmDrive1& ProgramUnderTest::startExam()
+{
+    frmDrive1& window = openExam();
+    window.cmdStart->click();
+    return window;
+}
+
+frmDrive1* ProgramUnderTest::drive() const
+{
+    return m_welcome->drive();
+}
+
+int ProgramUnderTest::rightIndex() const
+{
+    return correctNumber(drive()->exam().curq.correct) - 1;
+}
+
+void ProgramUnderTest::answer(bool right)
+{
+    const int index = right ? rightIndex() : (rightIndex() + 1) % 3;
+    drive()->cmdAns.at(index)->click();
+}
+
+void ProgramUnderTest::tick(float seconds)
+{
+    clock.now += seconds;
+    m_welcome->Timer1_Timer();
+}
+
+} // namespace veltrin::test

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "support/Fakes.h"
+#include "support/Recorders.h"
+#include "support/TestBank.h"
+#include "windows/Services.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace veltrin {
+class frmDrive1;
+class frmMsg;
+class frmWelcome;
+} // namespace veltrin
+
+namespace veltrin::test {
+
+// Answers modal windows as they open. Each modal window gets the next action
+// of the queue, or OK when the queue is empty; the texts of message windows
+// are kept in the order they were shown. It polls from a zero-interval timer,
+// which runs inside every nested event loop, so no test waits in real time.
+class ModalResponder final : public QObject {
+    Q_OBJECT
+
+public:
+    using Action = std::function<void(QWidget*)>;
+
+    ModalResponder();
+    void then(Action action) { m_actions.push_back(std::move(action)); }
+
+    QStringList messages;  // texts of the message windows shown
+    int modalsSeen = 0;
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    std::deque<Action> m_actions;
+};
+
+// Clicks a modal window's OK (message window, about window).
+void pressOk(QWidget* modal);
+
+// The program with fakes in place of the platform, a bank in a temporary
+// program folder and the welcome window loaded. The tick is stopped: tests
+// call it themselves after setting the clock.
+class ProgramUnderTest {
+public:
+    ProgramUnderTest();
+    ~ProgramUnderTest();
+
+    // A bank of `records` records, each with four answers and answer 1 right.
+    void writeBank(int count, int records);
+
+    frmWelcome& welcome() { return *m_welcome; }
+    // Continue, then Start. Unless a test gives its own numbers, the random
+    // source keeps the bank's order: question q is record q.
+    frmDrive1& openExam();
+    frmDrive1& startExam();
+    frmDrive1* drive() const;
+
+    // The right answer's button index for the question on screen.
+    int rightIndex() const;
+    void answer(bool right);
+
+    void tick(float seconds); // advance the clock and run one tick
+
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingPlayer player;
+    RecordingMessageBox messageBox;
+    RecordingShell shell;
+    FixedPlatform platform;
+    TestFolder folder;
+    int ended = 0;
+    Services services;
+    ModalResponder modals;
+
+private:
+    std::unique_ptr<frmWelcome> m_welcome;
+};
+
+} // namespace veltrin::test

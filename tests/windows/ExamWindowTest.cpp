@@ -1,0 +1,370 @@
+// The exam window taken through whole exams, with a settable clock, a fixed
+// random sequence and a recording sound device.
+
+#include "engine/Messages.h"
+#include "support/WindowHarness.h"
+#include "timing/SharedState.h"
+#include "windows/Twips.h"
+#include "windows/frmDrive1.h"
+#include "windows/frmMsg.h"
+#include "windows/frmWelcome.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace veltrin {
+namespace {
+
+using test::ProgramUnderTest;
+
+void answerMany(ProgramUnderTest& program, int right, int wrong)
+{
+    for (int i = 0; i < right; ++i)
+        program.answer(true);
+    for (int i = 0; i < wrong; ++i)
+        program.answer(false);
+}
+
+TEST(ExamWindow, OpensOnTheInstructions)
+{
+    ProgramUnderTest program;
+    frmDrive1& drive = program.openExam();
+    QString expected = instructionsText();
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(drive.txtText1->toPlainText(), expected) << "two- and seven-space runs intact, CR LF as line breaks";
+    EXPECT_TRUE(drive.txtText1->isReadOnly());
+    EXPECT_TRUE(drive.cmdStart->isVisible());
+    EXPECT_TRUE(drive.cmdStart->isEnabled());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(drive.cmdAns.at(i)->isVisible());
+        EXPECT_FALSE(drive.lblAA.at(i)->isVisible());
+        EXPECT_FALSE(drive.Option1.at(i)->isVisible());
+    }
+    EXPECT_FALSE(drive.lblQno->isVisible());
+    EXPECT_FALSE(drive.lblElapsed->isVisible());
+    EXPECT_FALSE(drive.Label1->isVisible());
+    EXPECT_FALSE(drive.Label2->isVisible());
+    EXPECT_EQ(drive.focusWidget(), drive.cmdExit) << "Return holds the focus";
+    EXPECT_EQ(drive.windowTitle(), "Veltrin's Test");
+    EXPECT_EQ(program.random.seedings, 1) << "each opening seeds the random source";
+}
+
+TEST(ExamWindow, ReturnStaysInTheBottomRightCorner)
+{
+    ProgramUnderTest program;
+    frmDrive1& drive = program.openExam();
+    for (const QSize size : {QSize(1280, 1000), QSize(640, 420), QSize(50, 20)}) {
+        drive.resize(size);
+        const QRect r = drive.cmdExit->geometry();
+        const int inset = twipsToPixels(500);
+        EXPECT_NEAR(size.width() - (r.x() + r.width()), inset, 1) << size.width();
+        EXPECT_NEAR(size.height() - (r.y() + r.height()), inset, 1) << size.height();
+        EXPECT_EQ(drive.cmdStart->geometry(), toPixels({2400, 5280, 1215, 375})) << "nothing else moves";
+    }
+    EXPECT_LT(drive.cmdExit->x(), 0) << "a client area smaller than Return gives it negative coordinates";
+}
+
+TEST(ExamWindow, StartShowsTheFirstQuestion)
+{
+    ProgramUnderTest program;
+    frmDrive1& drive = program.startExam();
+    EXPECT_FALSE(drive.cmdStart->isVisible());
+    EXPECT_FALSE(drive.cmdStart->isEnabled());
+    EXPECT_TRUE(drive.lblQno->isVisible());
+    EXPECT_TRUE(drive.lblElapsed->isVisible());
+    EXPECT_EQ(drive.lblQno->text(), "1");
+    EXPECT_EQ(drive.txtText1->toPlainText(), "Question 1");
+    EXPECT_EQ(drive.Option1.at(0)->text(), "Answer 1a");
+    EXPECT_EQ(drive.Option1.at(3)->text(), "Answer 1d");
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(drive.cmdAns.at(i)->isVisible());
+    EXPECT_EQ(drive.focusWidget(), drive.cmdExit);
+    const SharedState& s = program.welcome().shared();
+    EXPECT_EQ(s.tasksw(), Value(1));
+    EXPECT_EQ(s.timeexp(), Value(0));
+    EXPECT_EQ(s.tasktime(), program.clock.now);
+}
+
+TEST(ExamWindow, WholeExamAnsweredRightPasses)
+{
+    ProgramUnderTest program;
+    program.startExam();
+    for (int q = 1; q <= 20; ++q) {
+        ASSERT_NE(program.drive(), nullptr);
+        EXPECT_EQ(program.drive()->lblQno->text(), QString::number(q));
+        program.answer(true);
+    }
+    ASSERT_EQ(program.modals.messages.size(), 21);
+    EXPECT_EQ(program.modals.messages.count("Correct"), 20);
+    EXPECT_EQ(program.modals.messages.last(), "You Pass.  You had 20 correct answers out of 20.");
+    EXPECT_EQ(program.player.opened().last(), "honkyea.wav");
+    EXPECT_EQ(program.player.commands.last(), "Close");
+    EXPECT_EQ(program.drive(), nullptr) << "the exam window has closed";
+    EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+}
+
+TEST(ExamWindow, SixteenRightFailsAndSeventeenPasses)
+{
+    {
+        ProgramUnderTest program;
+        program.startExam();
+        answerMany(program, 16, 4);
+        EXPECT_EQ(program.modals.messages.last(), "You Failed.  You had 16 correct answers out of 20.");
+        EXPECT_EQ(program.player.opened().last(), "skidbump.wav");
+    }
+    {
+        ProgramUnderTest program;
+        program.startExam();
+        answerMany(program, 17, 3);
+        EXPECT_EQ(program.modals.messages.last(), "You Pass.  You had 17 correct answers out of 20.");
+        EXPECT_EQ(program.player.opened().last(), "honkyea.wav");
+    }
+}
+
+TEST(ExamWindow, WrongAnswerNamesTheLetterAndPlaysACue)
+{
+    ProgramUnderTest program;
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/3";
+    program.folder.writeBank(lines);
+    frmDrive1& drive = program.startExam();
+    program.player.commands.clear();
+    drive.cmdAns.at(0)->click();
+    EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is C");
+    ASSERT_EQ(program.player.commands.size(), 4);
+    EXPECT_TRUE(program.player.opened().first() == "skid1.wav" || program.player.opened().first() == "siren.wav");
+    EXPECT_EQ(program.player.commands.mid(1), (QStringList{"Prev", "Play", "Close"}));
+    EXPECT_EQ(drive.exam().score, 0);
+    EXPECT_EQ(drive.lblQno->text(), "2");
+}
+
+TEST(ExamWindow, BothWrongAnswerCuesFollowTheRandomNumber)
+{
+    ProgramUnderTest program;
+    program.random = test::ScriptedRandom(std::vector<float>(19, 0.99999994F));
+    program.random.append({0.25F, 0.75F, 0.4F, 0.5F});
+    program.startExam();
+    program.player.commands.clear();
+    answerMany(program, 0, 4);
+    EXPECT_EQ(program.player.opened(), (QStringList{"siren.wav", "skid1.wav", "siren.wav", "skid1.wav"}));
+}
+
+TEST(ExamWindow, RightAnswersPlayNoSound)
+{
+    ProgramUnderTest program;
+    program.startExam();
+    program.player.commands.clear();
+    program.answer(true);
+    EXPECT_TRUE(program.player.commands.isEmpty());
+    EXPECT_EQ(program.drive()->exam().score, 1);
+}
+
+TEST(ExamWindow, ThreeAnswerQuestionsHideTheFourthRow)
+{
+    ProgramUnderTest program;
+    QStringList lines{"20 Copyright"};
+    for (int n = 1; n <= 20; ++n)
+        lines << test::record(n, 1, {}, n % 2 == 0 ? 3 : 4);
+    program.folder.writeBank(lines);
+    frmDrive1& drive = program.startExam();
+    EXPECT_TRUE(drive.cmdAns.at(3)->isVisible());
+    program.answer(true);
+    EXPECT_FALSE(drive.cmdAns.at(3)->isVisible());
+    EXPECT_FALSE(drive.lblAA.at(3)->isVisible());
+    EXPECT_FALSE(drive.Option1.at(3)->isVisible());
+    program.answer(true);
+    EXPECT_TRUE(drive.cmdAns.at(3)->isVisible());
+    EXPECT_TRUE(drive.Option1.at(3)->isVisible());
+}
+
+TEST(ExamWindow, QuestionWithoutTextKeepsThePreviousText)
+{
+    ProgramUnderTest program;
+    QStringList lines = test::bank(20, 20);
+    lines.removeAt(lines.indexOf("Question 2"));
+    lines[lines.indexOf("2. Answer 1b")] = "2. <b>bold</b> & more";
+    program.folder.writeBank(lines);
+    frmDrive1& drive = program.startExam();
+    EXPECT_EQ(drive.Option1.at(1)->text(), "<b>bold</b> & more") << "bank text is shown as written, not as markup";
+    EXPECT_EQ(drive.Option1.at(1)->textFormat(), Qt::PlainText);
+    program.answer(true);
+    EXPECT_EQ(drive.txtText1->toPlainText(), "Question 1");
+    EXPECT_EQ(drive.Option1.at(0)->text(), "Answer 2a");
+}
+
+TEST(ExamWindow, EmptyAnswersStillShowTheirRows)
+{
+    ProgramUnderTest program;
+    QStringList lines = test::bank(20, 20);
+    lines.removeAt(lines.indexOf("2. Answer 1b"));
+    program.folder.writeBank(lines);
+    frmDrive1& drive = program.startExam();
+    EXPECT_TRUE(drive.cmdAns.at(1)->isVisible());
+    EXPECT_EQ(drive.Option1.at(1)->text(), "");
+    drive.cmdAns.at(1)->click();
+    EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is A");
+}
+
+TEST(ExamWindow, KeysAToDPressTheVisibleAnswerButtons)
+{
+    ProgramUnderTest program;
+    QStringList lines{"20 Copyright"};
+    for (int n = 1; n <= 20; ++n)
+        lines << test::record(n, 2, {}, 3);
+    program.folder.writeBank(lines);
+    frmDrive1& drive = program.startExam();
+    QTest::keyClick(drive.cmdExit, Qt::Key_D);
+    EXPECT_EQ(drive.lblQno->text(), "1") << "a hidden button cannot be pressed";
+    QTest::keyClick(drive.cmdExit, Qt::Key_B);
+    ASSERT_EQ(program.modals.messages.size(), 1);
+    EXPECT_EQ(program.modals.messages.last(), "Correct");
+    EXPECT_EQ(drive.lblQno->text(), "2");
+    QTest::keyClick(drive.txtText1, Qt::Key_1);
+    ASSERT_EQ(program.modals.messages.size(), 2);
+    EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is B");
+}
+
+TEST(ExamWindow, PicturesAreFoundAndShownAtTheirOwnSize)
+{
+    ProgramUnderTest program;
+    QImage picture(150, 90, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QDir(program.folder.path()).mkdir("Signs");
+    picture.save(program.folder.path() + "/Signs/Stop.PNG", "PNG");
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/signs\\stop.png";
+    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/1/signs\\missing.png";
+    program.folder.writeBank(lines);
+    frmDrive1& drive = program.startExam();
+    ASSERT_FALSE(drive.imgImage1->pixmap().isNull()) << "backslashes and another letter case still find the file";
+    EXPECT_EQ(drive.imgImage1->size(), QSize(150, 90)) << "never scaled";
+    EXPECT_EQ(drive.imgImage1->pos(), toPixels({6960, 240, 0, 0}).topLeft());
+    program.answer(true);
+    EXPECT_TRUE(drive.imgImage1->pixmap().isNull()) << "a question without a picture clears it";
+    program.answer(true);
+    EXPECT_TRUE(drive.imgImage1->pixmap().isNull());
+    EXPECT_TRUE(drive.imgImage1->text().contains("missing.png")) << "a missing picture is named, not silently dropped";
+}
+
+TEST(ExamWindow, ReturnAndTheCloseBoxStopTheClock)
+{
+    {
+        ProgramUnderTest program;
+        frmDrive1& drive = program.startExam();
+        drive.cmdExit->click();
+        EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+        EXPECT_EQ(program.drive(), nullptr);
+    }
+    {
+        ProgramUnderTest program;
+        frmDrive1& drive = program.startExam();
+        drive.close();
+        EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+        EXPECT_EQ(program.drive(), nullptr);
+        EXPECT_TRUE(program.modals.messages.isEmpty()) << "no confirmation, no result";
+    }
+}
+
+TEST(ExamWindow, ClockShowsElapsedTime)
+{
+    ProgramUnderTest program;
+    frmDrive1& drive = program.startExam();
+    program.tick(0.1F);
+    EXPECT_EQ(drive.lblElapsed->text(), "0:00");
+    program.tick(59.8F);
+    EXPECT_EQ(drive.lblElapsed->text(), "0:59");
+    program.tick(0.2F);
+    EXPECT_EQ(drive.lblElapsed->text(), "1:00");
+    program.tick(539.0F);
+    EXPECT_EQ(drive.lblElapsed->text(), "9:59");
+    program.tick(1.0F);
+    EXPECT_EQ(drive.lblElapsed->text(), "10:00");
+}
+
+TEST(ExamWindow, TimeOutWithAQuestionOnScreen)
+{
+    ProgramUnderTest program;
+    program.startExam();
+    answerMany(program, 9, 3); // question 13 is on screen
+    ASSERT_EQ(program.drive()->lblQno->text(), "13");
+    QPointer<frmDrive1> drive = program.drive();
+    program.tick(900.0F);
+    EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 9 correct answers out of 13.");
+    EXPECT_EQ(drive->lblElapsed->text(), "15:00") << "the last time shown is the limit";
+    EXPECT_EQ(program.drive(), nullptr);
+    EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+    EXPECT_EQ(program.welcome().shared().timeexp(), Value(1));
+    EXPECT_EQ(program.welcome().shared().msgsw(), Value(0));
+}
+
+TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
+{
+    for (const bool right : {true, false}) {
+        ProgramUnderTest program;
+        program.startExam();
+        answerMany(program, 4, 0); // question 5 on screen, score 4
+        int timeouts = 0;
+        program.modals.then([&](QWidget*) {
+            EXPECT_EQ(program.welcome().shared().msgsw(), Value(1));
+            program.tick(901.0F);
+        });
+        program.answer(right);
+        for (const QString& m : program.modals.messages)
+            timeouts += m.startsWith("You ran out of time.") ? 1 : 0;
+        EXPECT_EQ(timeouts, 1) << "shown once, right " << right;
+        EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 4 correct answers out of 5.")
+            << "the open verdict's point is not counted; the question on screen is";
+        EXPECT_EQ(program.drive(), nullptr);
+        EXPECT_EQ(program.welcome().shared().msgsw(), Value(0));
+        EXPECT_EQ(program.player.count("Open " + program.folder.path() + "/skidbump.wav"), 0);
+    }
+}
+
+TEST(ExamWindow, ASecondExamAfterATimeOutRunsNormally)
+{
+    ProgramUnderTest program;
+    program.startExam();
+    program.tick(900.0F);
+    ASSERT_EQ(program.drive(), nullptr);
+    program.random = test::ScriptedRandom({0.99999994F});
+    frmDrive1& again = program.startExam();
+    const SharedState& s = program.welcome().shared();
+    EXPECT_EQ(s.timeexp(), Value(0));
+    EXPECT_EQ(s.tasksw(), Value(1));
+    EXPECT_EQ(s.tasktime(), program.clock.now);
+    program.tick(0.5F);
+    EXPECT_EQ(again.lblElapsed->text(), "0:00");
+}
+
+TEST(ExamWindow, InvalidBankIsRefusedWithItsReason)
+{
+    ProgramUnderTest program;
+    program.folder.writeBank({"20 copyright in lower case", "Q.a/b/1", "T", "1. A", ""});
+    program.startExam();
+    ASSERT_EQ(program.messageBox.texts.size(), 1);
+    EXPECT_EQ(program.messageBox.texts[0], "Invalid database file.");
+    EXPECT_TRUE(program.messageBox.details[0].contains("Line 1")) << program.messageBox.details[0].toStdString();
+    EXPECT_EQ(program.drive(), nullptr) << "the window closes as after Return";
+    EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+}
+
+TEST(ExamWindow, ExamSpanningMidnightTimesOut)
+{
+    ProgramUnderTest program;
+    program.clock.now = 86100.0F; // 23:55
+    frmDrive1& drive = program.startExam();
+    program.tick(400.0F);
+    program.clock.now -= 86400.0F;
+    program.welcome().Timer1_Timer();
+    EXPECT_EQ(drive.lblElapsed->text(), "6:40");
+    program.tick(500.0F);
+    EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 0 correct answers out of 1.");
+}
+
+} // namespace
+} // namespace veltrin
