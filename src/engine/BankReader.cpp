@@ -24,9 +24,14 @@ QString answerText(const QString& line)
 
 bool BankReader::openq(const QString& folder)
 {
+    return openPath(programPath(folder, kBankName));
+}
+
+bool BankReader::openPath(const QString& path)
+{
     close();
     m_error = {};
-    dbpath = programPath(folder, kBankName);
+    dbpath = path;
     dbeof = 0;
     m_line.clear();
     m_hasRecordLine = false;
@@ -100,10 +105,13 @@ void BankReader::readq()
         // The line is in m_line now; atEnd may refill the source's buffer.
         const bool last = m_source.atEnd();
         const bool recordEnds = m_line.empty();
-        if (!recordEnds)
+        if (!recordEnds) {
             take();
-        else
+        } else {
+            if (m_observer)
+                m_observer(m_lineNumber, LineKind::Empty, m_inRecord);
             m_inRecord = false;
+        }
         if (last)
             reachEnd();
         if (recordEnds || last)
@@ -141,6 +149,8 @@ void BankReader::take()
     // may use, so lines are classified before they are decoded.
     const std::string& line = m_line;
     if (line.size() >= 2 && line[0] == 'Q' && line[1] == '.') {
+        if (m_observer)
+            m_observer(m_lineNumber, LineKind::RecordStart, m_inRecord);
         ++recno;
         m_curqRanOn = m_inRecord;
         m_inRecord = true;
@@ -152,7 +162,10 @@ void BankReader::take()
             answer.clear();
         return;
     }
-    if (line.size() >= 2 && line[1] == '.' && line[0] >= '1' && line[0] <= '4') {
+    const bool answer = line.size() >= 2 && line[1] == '.' && line[0] >= '1' && line[0] <= '4';
+    if (m_observer)
+        m_observer(m_lineNumber, answer ? LineKind::Answer : LineKind::Text, m_inRecord);
+    if (answer) {
         m_answer.at(static_cast<size_t>(line[0] - '1')).assign(line);
         return;
     }

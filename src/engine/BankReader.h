@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace veltrin {
@@ -49,6 +50,15 @@ public:
     // Opens the bank in `folder` and validates its header. False when the bank
     // cannot be used; error() says why and the file is closed.
     bool openq(const QString& folder);
+    // The same for a bank file named by its full path (the bank checker).
+    bool openPath(const QString& path);
+
+    // What a line is, by its first two characters.
+    enum class LineKind { Empty, RecordStart, Answer, Text };
+    // Told of every line after the header as it is read, with whether a record
+    // was open when it came. For tools that report on a whole bank.
+    using LineObserver = std::function<void(qint64 line, LineKind kind, bool inRecord)>;
+    void setLineObserver(LineObserver observer) { m_observer = std::move(observer); }
 
     // Reads lines until the current record is complete (an empty line) or the
     // file ends. The file's last line is read like every other, so a bank that
@@ -79,6 +89,7 @@ private:
     void reachEnd();
 
     LineSource m_source;
+    LineObserver m_observer;
     BankError m_error;
     qint64 m_lineNumber = 0;
     qint64 m_curqLine = 0;

@@ -1,0 +1,142 @@
+// The bank checker finds what the program would refuse and what an author
+// should mend, each at its line.
+
+#include "BankCheck.h"
+#include "support/TestBank.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace veltrin {
+namespace {
+
+using test::TestFolder;
+
+BankReport check(const TestFolder& folder)
+{
+    return checkBank(folder.path() + "/veltrin.dll", folder.path());
+}
+
+// The finding at `line`, or an empty one.
+Finding at(const BankReport& report, qint64 line)
+{
+    for (const Finding& f : report.findings) {
+        if (f.line == line)
+            return f;
+    }
+    return {};
+}
+
+bool has(const BankReport& report, Finding::Severity severity, qint64 line, const char* words)
+{
+    for (const Finding& f : report.findings) {
+        if (f.line == line && f.severity == severity && f.message.contains(QLatin1String(words)))
+            return true;
+    }
+    return false;
+}
+
+constexpr auto kError = Finding::Severity::Error;
+constexpr auto kWarning = Finding::Severity::Warning;
+
+TEST(BankCheck, ASoundBankHasNothingToSay)
+{
+    TestFolder folder;
+    folder.writeBank(test::bank(20, 20));
+    const BankReport report = check(folder);
+    EXPECT_TRUE(report.findings.empty()) << report.findings.front().message.toStdString();
+    EXPECT_EQ(report.stats.records, 20);
+    EXPECT_EQ(report.stats.rightAnswers[0], 20);
+}
+
+TEST(BankCheck, ReportsWhatTheProgramWouldRefuse)
+{
+    QStringList lines = test::bank(22, 20);
+    lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2-id2";                // line 9
+    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/7";              // line 16
+    lines.removeAt(lines.indexOf("Q.t6/id6/1") - 1);                 // question 5 runs into 6
+    TestFolder folder;
+    folder.writeBank(lines);
+    const BankReport report = check(folder);
+    EXPECT_TRUE(has(report, kError, 9, "fewer than two")) << at(report, 9).message.toStdString();
+    EXPECT_TRUE(has(report, kError, 16, "from 1 to 4")) << at(report, 16).message.toStdString();
+    const qint64 sixth = lines.indexOf("Q.t6/id6/1") + 1;
+    EXPECT_TRUE(has(report, kError, sixth, "question 5 can never be asked")) << at(report, sixth).message.toStdString();
+    EXPECT_TRUE(has(report, kError, 1, "declares 22")) << at(report, 1).message.toStdString();
+    EXPECT_EQ(report.errors(), 4);
+
+    TestFolder header;
+    header.writeBank(QStringList{"19 Copyright"} + test::bank(0, 19).mid(1));
+    const BankReport refused = check(header);
+    EXPECT_TRUE(has(refused, kError, 1, "from 20 to 32767"));
+}
+
+TEST(BankCheck, WarnsWhatAnAuthorShouldMend)
+{
+    QStringList lines = test::bank(20, 21);
+    lines.insert(1, "4. An answer before any question");                       // line 2
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/4";                         // answer 4 present: fine
+    const qsizetype third = lines.indexOf("Q.t3/id3/1");
+    lines[third] = "Q.t3/id3/4";                                                // names an empty answer
+    lines.removeAt(lines.indexOf("4. Answer 3d"));
+    const qsizetype fourth = lines.indexOf("Q.t4/id4/1");
+    lines.removeAt(lines.indexOf("Question 4"));                                // no text
+    lines[lines.indexOf("Question 6")] = "Question 5";                          // repeats question 5
+    const qsizetype sixth = lines.indexOf("Q.t6/id6/1");
+    const qsizetype seventh = lines.indexOf("Q.t7/id7/1");
+    lines[seventh] = "Q.t7/id7/1/nowhere.png";
+    const qsizetype eighth = lines.indexOf("Q.t8/id8/1");
+    lines[eighth] = "Q.t8/id8/1/big.png";
+    const qsizetype ninth = lines.indexOf("Q.t9/id9/1");
+    lines[ninth] = "Q.t9/id9/1/notapicture.png";
+    TestFolder folder;
+    folder.writeBank(lines);
+    QImage(300, 120, QImage::Format_RGB32).save(folder.path() + "/big.png");
+    folder.writeFile("notapicture.png", "text");
+
+    const BankReport report = check(folder);
+    EXPECT_EQ(report.errors(), 0);
+    EXPECT_TRUE(has(report, kWarning, 2, "outside a question"));
+    EXPECT_TRUE(has(report, kWarning, third + 1, "answer 4 is empty"));
+    EXPECT_TRUE(has(report, kWarning, fourth + 1, "no question text"));
+    EXPECT_TRUE(has(report, kWarning, sixth + 1, "repeats question 5")) << at(report, sixth + 1).message.toStdString();
+    EXPECT_TRUE(has(report, kWarning, seventh + 1, "not in the program folder"));
+    EXPECT_TRUE(has(report, kWarning, eighth + 1, "300 x 120"));
+    EXPECT_TRUE(has(report, kWarning, ninth + 1, "cannot be read as a picture"));
+    EXPECT_TRUE(has(report, kWarning, 1, "never asked")) << "21 records, 20 declared";
+}
+
+TEST(BankCheck, SamePictureQuestionOnTwoSignsIsNoRepeat)
+{
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/a.png";
+    lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2/id2/1/b.png";
+    lines[lines.indexOf("Question 1")] = "What does this sign mean?";
+    lines[lines.indexOf("Question 2")] = "What does this sign mean?";
+    TestFolder folder;
+    folder.writeBank(lines);
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/a.png");
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/b.png");
+    EXPECT_TRUE(check(folder).findings.empty());
+}
+
+TEST(BankCheck, MissingBank)
+{
+    TestFolder folder;
+    const BankReport report = check(folder);
+    ASSERT_EQ(report.errors(), 1);
+    EXPECT_TRUE(report.findings[0].message.contains("cannot be read"));
+}
+
+} // namespace
+} // namespace veltrin
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv); // picture plugins
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
