@@ -68,7 +68,7 @@ struct Bank {
 
 long peakRssKiB()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }

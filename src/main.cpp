@@ -34,8 +34,8 @@ int main(int argc, char* argv[])
     veltrin::QtMessageBox messageBox;
     veltrin::DesktopShell shell;
     veltrin::HostPlatformInfo platform;
-    veltrin::Services services{clock,    random,   player, messageBox, shell, platform, veltrin::programFolder(),
-                               [] { QCoreApplication::exit(0); }};
+    veltrin::Services services {clock, random, player, messageBox, shell, platform, veltrin::programFolder(),
+        [] { QCoreApplication::exit(0); }};
 
     veltrin::frmWelcome welcome(services);
     welcome.Form_Load();

@@ -41,15 +41,13 @@ bool BankReader::openPath(const QString& path)
         answer.clear();
 
     if (!m_source.open(dbpath)) {
-        fail(0, QStringLiteral("The question bank %1 cannot be read: %2.")
-                    .arg(dbpath, m_source.errorString()));
+        fail(0, QStringLiteral("The question bank %1 cannot be read: %2.").arg(dbpath, m_source.errorString()));
         return false;
     }
 
     QByteArrayView view;
     switch (m_source.readLine(view)) {
-    case LineSource::Status::Line:
-        break;
+    case LineSource::Status::Line: break;
     case LineSource::Status::TooLong:
         fail(1, QStringLiteral("Line 1 is longer than %1 bytes.").arg(LineSource::kMaxLineBytes));
         return false;
@@ -84,11 +82,12 @@ bool BankReader::openPath(const QString& path)
     bool ok = false;
     const int count = dbcount.toInt(&ok);
     if (!digitsOnly || !ok || count < kMinRecords || count > kMaxRecords) {
-        fail(1, QStringLiteral("Line 1: the header gives \"%1\" as the number of questions; "
-                               "it must be a whole number from %2 to %3.")
-                    .arg(dbcount.left(40))
-                    .arg(kMinRecords)
-                    .arg(kMaxRecords));
+        fail(1,
+            QStringLiteral("Line 1: the header gives \"%1\" as the number of questions; "
+                           "it must be a whole number from %2 to %3.")
+                .arg(dbcount.left(40))
+                .arg(kMinRecords)
+                .arg(kMaxRecords));
         return false;
     }
     m_inRecord = false;
@@ -125,18 +124,13 @@ bool BankReader::readLine()
     const LineSource::Status status = m_source.readLine(raw);
     m_lineNumber = m_source.lineNumber();
     switch (status) {
-    case LineSource::Status::Line:
-        m_line.assign(raw.data(), static_cast<size_t>(raw.size()));
-        return true;
+    case LineSource::Status::Line: m_line.assign(raw.data(), static_cast<size_t>(raw.size())); return true;
     case LineSource::Status::TooLong:
-        fail(m_lineNumber, QStringLiteral("Line %1 is longer than %2 bytes.")
-                               .arg(m_lineNumber)
-                               .arg(LineSource::kMaxLineBytes));
+        fail(m_lineNumber,
+            QStringLiteral("Line %1 is longer than %2 bytes.").arg(m_lineNumber).arg(LineSource::kMaxLineBytes));
         break;
     case LineSource::Status::ReadError:
-        fail(m_lineNumber, QStringLiteral("Line %1 cannot be read: %2.")
-                               .arg(m_lineNumber)
-                               .arg(m_source.errorString()));
+        fail(m_lineNumber, QStringLiteral("Line %1 cannot be read: %2.").arg(m_lineNumber).arg(m_source.errorString()));
         break;
     }
     reachEnd();
@@ -256,7 +250,7 @@ void BankReader::close()
 void BankReader::fail(qint64 line, const QString& detail)
 {
     if (!failed())
-        m_error = BankError{line, detail};
+        m_error = BankError {line, detail};
     reachEnd();
 }
 

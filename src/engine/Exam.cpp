@@ -60,27 +60,27 @@ bool Exam::load()
         const int wanted = drawn[qorder[nextslot]];
         if (bank.recno > wanted) {
             return fail({bank.curqLine(),
-                         QStringLiteral("Line %1: a question starts here although the one before it "
-                                        "was not ended by an empty line, so question %2 cannot be read.")
-                             .arg(bank.curqLine())
-                             .arg(wanted)});
+                QStringLiteral("Line %1: a question starts here although the one before it "
+                               "was not ended by an empty line, so question %2 cannot be read.")
+                    .arg(bank.curqLine())
+                    .arg(wanted)});
         }
         if (bank.recno != wanted)
             continue;
         if (bank.curqMissingFields()) {
             return fail({bank.curqLine(),
-                         QStringLiteral("Line %1: the \"Q.\" line of question %2 has fewer than two \"/\".")
-                             .arg(bank.curqLine())
-                             .arg(wanted)});
+                QStringLiteral("Line %1: the \"Q.\" line of question %2 has fewer than two \"/\".")
+                    .arg(bank.curqLine())
+                    .arg(wanted)});
         }
         QRecord record = bank.curq();
         if (correctNumber(record.correct) == 0) {
             return fail({bank.curqLine(),
-                         QStringLiteral("Line %1: question %2 gives \"%3\" as its right answer; "
-                                        "it must be a number from 1 to 4.")
-                             .arg(bank.curqLine())
-                             .arg(wanted)
-                             .arg(record.correct.left(40))});
+                QStringLiteral("Line %1: question %2 gives \"%3\" as its right answer; "
+                               "it must be a number from 1 to 4.")
+                    .arg(bank.curqLine())
+                    .arg(wanted)
+                    .arg(record.correct.left(40))});
         }
         examq[nextslot] = std::move(record);
         ++nextslot;
@@ -89,11 +89,11 @@ bool Exam::load()
     }
     if (nextslot <= kQuestionsPerExam) {
         return fail({bank.lineNumber(),
-                     QStringLiteral("Line %1: the file ends after question %2, "
-                                    "but its header declares %3 questions.")
-                         .arg(bank.lineNumber())
-                         .arg(bank.recno)
-                         .arg(bank.dbcount)});
+            QStringLiteral("Line %1: the file ends after question %2, "
+                           "but its header declares %3 questions.")
+                .arg(bank.lineNumber())
+                .arg(bank.recno)
+                .arg(bank.dbcount)});
     }
     if (bank.dbeof == 0)
         bank.close();

@@ -23,9 +23,9 @@ public:
     int nextslot = 0; // next slot of examq to fill while loading
     QRecord curq;     // the question on screen
     std::array<QString, 4> letters;
-    std::vector<qint16> deck;              // record numbers 1..N, shuffled
-    std::array<int, kQuestionsPerExam + 1> drawn{};  // drawn record numbers, in draw order
-    std::array<int, kQuestionsPerExam + 1> qorder{}; // slots of examq in the order asked
+    std::vector<qint16> deck;                         // record numbers 1..N, shuffled
+    std::array<int, kQuestionsPerExam + 1> drawn {};  // drawn record numbers, in draw order
+    std::array<int, kQuestionsPerExam + 1> qorder {}; // slots of examq in the order asked
     std::array<QRecord, kQuestionsPerExam + 1> examq; // the loaded questions, ascending record number
     BankReader bank;
 

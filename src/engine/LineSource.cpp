@@ -62,8 +62,7 @@ LineSource::Status LineSource::readLine(QByteArrayView& line)
             // Either a terminated line or the file's last, unterminated one;
             // fill() may have moved the buffer, so take its start afresh.
             begin = m_buffer.constData() + m_pos;
-            qsizetype length = nl != nullptr ? static_cast<const char*>(nl) - begin
-                                             : m_buffer.size() - m_pos;
+            qsizetype length = nl != nullptr ? static_cast<const char*>(nl) - begin : m_buffer.size() - m_pos;
             const qsizetype next = m_pos + length + (nl != nullptr ? 1 : 0);
             if (length > 0 && begin[length - 1] == '\r')
                 --length;

@@ -9,11 +9,9 @@ QString instructionsText()
     const QString lineBreak = QStringLiteral("\r\n");
     return QStringLiteral("This exam tests your knowledge of driving rules in the United States.  ")
         + QStringLiteral("Since the rules differ from state to state, ")
-        + QStringLiteral("refer to your state's motor vehicle laws for definitive answers.")
-        + lineBreak + lineBreak
+        + QStringLiteral("refer to your state's motor vehicle laws for definitive answers.") + lineBreak + lineBreak
         + QStringLiteral("You have 15 minutes to answer 20 questions.  ")
-        + QStringLiteral("To pass the test, you must answer at least 17 questions correctly.")
-        + lineBreak + lineBreak
+        + QStringLiteral("To pass the test, you must answer at least 17 questions correctly.") + lineBreak + lineBreak
         + QStringLiteral("       Press the START button to begin.");
 }
 

@@ -16,7 +16,7 @@ void openAddress(const QString& address)
 } // namespace
 
 void DesktopShell::execute(QWidget* /*owner*/, const QString& operation, const QString& file,
-                           const QString& /*parameters*/, const QString& /*directory*/, int /*showCommand*/)
+    const QString& /*parameters*/, const QString& /*directory*/, int /*showCommand*/)
 {
     if (operation == QLatin1String("open"))
         openAddress(file);

@@ -10,8 +10,8 @@ namespace veltrin {
 // BROWSER variable).
 class DesktopShell final : public Shell {
 public:
-    void execute(QWidget* owner, const QString& operation, const QString& file,
-                 const QString& parameters, const QString& directory, int showCommand) override;
+    void execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
+        const QString& directory, int showCommand) override;
     void run(const QString& commandLine, int windowStyle) override;
 };
 

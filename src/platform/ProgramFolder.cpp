@@ -61,4 +61,3 @@ QString findProgramFile(const QString& folder, const QString& relativeName)
 }
 
 } // namespace veltrin
-

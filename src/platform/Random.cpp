@@ -17,7 +17,7 @@ void ClockSeededRandom::seedFromClock()
     // Two exam windows opened within the same clock tick still get different
     // sequences: the count of seedings goes into the seed as well.
     const auto timeBits = std::bit_cast<std::uint32_t>(m_clock.timeOfDay());
-    std::seed_seq seed{timeBits, ++m_seedings};
+    std::seed_seq seed {timeBits, ++m_seedings};
     m_engine.seed(seed);
 }
 

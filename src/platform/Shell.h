@@ -15,8 +15,9 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // The shell's "open" (or another operation) of a file or address.
-    virtual void execute(QWidget* owner, const QString& operation, const QString& file,
-                         const QString& parameters, const QString& directory, int showCommand) = 0;
+    virtual void execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
+        const QString& directory, int showCommand)
+        = 0;
     // Starts a command line as a new process with the given window style.
     virtual void run(const QString& commandLine, int windowStyle) = 0;
 };

@@ -10,8 +10,7 @@ namespace veltrin {
 SoundCues::SoundCues(WavePlayer& player, QString folder)
     : m_player(player)
     , m_folder(std::move(folder))
-{
-}
+{ }
 
 void SoundCues::playwav(const QString& cue)
 {

@@ -11,8 +11,8 @@ namespace {
 quint32 le32(const char* p)
 {
     const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return static_cast<quint32>(u[0]) | (static_cast<quint32>(u[1]) << 8U)
-        | (static_cast<quint32>(u[2]) << 16U) | (static_cast<quint32>(u[3]) << 24U);
+    return static_cast<quint32>(u[0]) | (static_cast<quint32>(u[1]) << 8U) | (static_cast<quint32>(u[2]) << 16U)
+        | (static_cast<quint32>(u[3]) << 24U);
 }
 
 quint16 le16(const char* p)

@@ -36,8 +36,7 @@ QString elapsedCaption(int elapsec)
 {
     const int minutes = elapsec / 60;
     const int seconds = elapsec - 60 * minutes;
-    return QString::number(minutes) + QLatin1Char(':')
-        + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
+    return QString::number(minutes) + QLatin1Char(':') + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
 }
 
 ExamClock::Result ExamClock::tick(SharedState& state, float now)

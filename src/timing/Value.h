@@ -11,7 +11,9 @@ namespace veltrin {
 class Value {
 public:
     Value() = default;
-    Value(double number) : m_number(number) {} // NOLINT(google-explicit-constructor): numbers are values
+    Value(double number)
+        : m_number(number)
+    { } // NOLINT(google-explicit-constructor): numbers are values
 
     bool isEmpty() const { return !m_number.has_value(); }
     // The number held, or 0 for an empty value.

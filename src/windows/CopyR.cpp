@@ -22,17 +22,16 @@ namespace {
 namespace design {
 constexpr double kClientWidth = 6945;
 constexpr double kClientHeight = 2940;
-constexpr TwipsRect cmdOK{2040, 1920, 615, 375};
-constexpr TwipsRect Label5{600, 2520, 3975, 375};
-constexpr TwipsRect Image1{4800, 360, 1665, 2145};
-constexpr TwipsRect Label4{120, 1440, 4455, 375};
-constexpr TwipsRect Label3{120, 240, 4455, 495};
-constexpr TwipsRect Label2{120, 720, 4455, 375};
-constexpr TwipsRect Label1{120, 1080, 4455, 375};
+constexpr TwipsRect cmdOK {2040, 1920, 615, 375};
+constexpr TwipsRect Label5 {600, 2520, 3975, 375};
+constexpr TwipsRect Image1 {4800, 360, 1665, 2145};
+constexpr TwipsRect Label4 {120, 1440, 4455, 375};
+constexpr TwipsRect Label3 {120, 240, 4455, 495};
+constexpr TwipsRect Label2 {120, 720, 4455, 375};
+constexpr TwipsRect Label1 {120, 1080, 4455, 375};
 } // namespace design
 
-QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, const QString& text,
-                  const QFont& font)
+QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, const QString& text, const QFont& font)
 {
     QLabel* label = plainLabel(parent, name);
     place(label, rect);
@@ -45,8 +44,9 @@ QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, c
 } // namespace
 
 CopyR::CopyR(frmWelcome& welcome)
-    : QDialog(&welcome, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(&welcome,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_welcome(welcome)
     , m_address(about::webAddress(welcome.services().folder))
 {

@@ -23,8 +23,8 @@ QFont designFont(const QStringList& families, double points)
 QFont sansFont(double points, bool bold, bool underline)
 {
     QFont font = designFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                             QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-                            points);
+                                QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+        points);
     font.setStyleHint(QFont::SansSerif);
     font.setBold(bold);
     font.setUnderline(underline);
@@ -33,9 +33,8 @@ QFont sansFont(double points, bool bold, bool underline)
 
 QFont courierFont(double points)
 {
-    QFont font = designFont({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                             QStringLiteral("DejaVu Sans Mono")},
-                            points);
+    QFont font = designFont(
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}, points);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;

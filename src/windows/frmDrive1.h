@@ -53,15 +53,15 @@ public:
 
     const Exam& exam() const { return m_exam; }
 
-    std::array<QPushButton*, 4> cmdAns{};
+    std::array<QPushButton*, 4> cmdAns {};
     QPlainTextEdit* txtText1 = nullptr;
     QPushButton* cmdStart = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* lblQno = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
-    std::array<QLabel*, 4> lblAA{};
-    std::array<QLabel*, 4> Option1{};
+    std::array<QLabel*, 4> lblAA {};
+    std::array<QLabel*, 4> Option1 {};
     QLabel* imgImage1 = nullptr;
     QLabel* lblElapsed = nullptr;
 

@@ -14,15 +14,16 @@ namespace {
 namespace design {
 constexpr double kClientWidth = 3930;
 constexpr double kClientHeight = 1590;
-constexpr TwipsRect cmdExit{1680, 1080, 495, 375};
-constexpr TwipsRect Label1{360, 240, 3255, 615};
+constexpr TwipsRect cmdExit {1680, 1080, 495, 375};
+constexpr TwipsRect Label1 {360, 240, 3255, 615};
 } // namespace design
 
 } // namespace
 
 frmMsg::frmMsg(QWidget* owner, SharedState& shared)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                         | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
     , m_shared(shared)
 {
     setObjectName(QStringLiteral("frmMsg"));

@@ -20,12 +20,12 @@ namespace {
 namespace design {
 constexpr double kClientWidth = 8190;
 constexpr double kClientHeight = 7005;
-constexpr TwipsRect cmdAbout{8640, 720, 855, 360};
-constexpr TwipsRect cmdContinue{8640, 240, 855, 360};
-constexpr TwipsRect cmdExit{120, 240, 975, 360};
-constexpr TwipsRect Label2{2880, 960, 3615, 615};
-constexpr TwipsRect imgCar{0, 4920, 3555, 1110};
-constexpr TwipsRect Image1{600, 2040, 8775, 2670};
+constexpr TwipsRect cmdAbout {8640, 720, 855, 360};
+constexpr TwipsRect cmdContinue {8640, 240, 855, 360};
+constexpr TwipsRect cmdExit {120, 240, 975, 360};
+constexpr TwipsRect Label2 {2880, 960, 3615, 615};
+constexpr TwipsRect imgCar {0, 4920, 3555, 1110};
+constexpr TwipsRect Image1 {600, 2040, 8775, 2670};
 // Exit keeps this far inside the bottom-right corner.
 constexpr double kExitInset = 500;
 } // namespace design
@@ -171,8 +171,8 @@ void frmWelcome::Timer1_Timer()
 
 void frmWelcome::moveCar()
 {
-    const std::optional<CarStep> step =
-        carStep(m_carLeft, m_carTop, clientWidthTwips(this), clientHeightTwips(this), flipsw);
+    const std::optional<CarStep> step
+        = carStep(m_carLeft, m_carTop, clientWidthTwips(this), clientHeightTwips(this), flipsw);
     if (!step)
         return;
     m_carLeft = step->left;

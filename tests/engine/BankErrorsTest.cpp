@@ -20,7 +20,7 @@ struct Refusal {
     QString detail;
 };
 
-Refusal refuse(const TestFolder& folder, ScriptedRandom random = ScriptedRandom{})
+Refusal refuse(const TestFolder& folder, ScriptedRandom random = ScriptedRandom {})
 {
     Exam exam;
     const bool started = exam.start(folder.path(), random);
@@ -62,17 +62,16 @@ TEST(BankErrors, NothingAfterTheHeader)
 
 TEST(BankErrors, HeaderCountMustBeAWholeNumberFrom20To32767)
 {
-    for (const char* head : {"19 Copyright", "0 Copyright", "32768 Copyright", "-25 Copyright",
-                             "25x Copyright", "twenty Copyright", " 25 Copyright", "2.5e1 Copyright",
-                             "99999999999999999999 Copyright"}) {
+    for (const char* head : {"19 Copyright", "0 Copyright", "32768 Copyright", "-25 Copyright", "25x Copyright",
+             "twenty Copyright", " 25 Copyright", "2.5e1 Copyright", "99999999999999999999 Copyright"}) {
         TestFolder folder;
-        folder.writeBank(QStringList{head} + test::bank(0, 25).mid(1));
+        folder.writeBank(QStringList {head} + test::bank(0, 25).mid(1));
         const Refusal r = refuse(folder);
         EXPECT_EQ(r.line, 1) << head;
         EXPECT_TRUE(r.detail.contains("from 20 to 32767")) << head << ": " << r.detail.toStdString();
     }
     TestFolder noSpace;
-    noSpace.writeBank(QStringList{"25Copyright"} + test::bank(0, 25).mid(1));
+    noSpace.writeBank(QStringList {"25Copyright"} + test::bank(0, 25).mid(1));
     const Refusal r = refuse(noSpace);
     EXPECT_EQ(r.line, 1);
     EXPECT_TRUE(r.detail.contains("followed by a space")) << r.detail.toStdString();
@@ -83,7 +82,7 @@ TEST(BankErrors, FewerRecordsThanTheHeaderDeclares)
     // 30 declared, 25 present; the draw wants record 30.
     TestFolder folder;
     folder.writeBank(test::bank(30, 25));
-    std::vector<int> wanted{30};
+    std::vector<int> wanted {30};
     for (int n = 1; n <= 19; ++n)
         wanted.push_back(n);
     const Refusal r = refuse(folder, ScriptedRandom(test::shuffleTo(30, wanted)));

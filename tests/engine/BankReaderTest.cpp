@@ -30,13 +30,17 @@ std::vector<QRecord> readAll(const TestFolder& folder)
     return records;
 }
 
-QStringList header() { return {QStringLiteral("20 Copyright test")}; }
+QStringList header()
+{
+    return {QStringLiteral("20 Copyright test")};
+}
 
 TEST(BankReader, ReadsEveryFieldOfARecord)
 {
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"Q.signs/SG001/3/pictures\\stop.png", "What does this sign mean?",
-                                            "1. Slow down", "2. Yield", "3. Stop", "4. Go", ""});
+    folder.writeBank(header()
+        + QStringList {"Q.signs/SG001/3/pictures\\stop.png", "What does this sign mean?", "1. Slow down", "2. Yield",
+            "3. Stop", "4. Go", ""});
     const auto records = readAll(folder);
     ASSERT_EQ(records.size(), 1U);
     const QRecord& r = records[0];
@@ -45,7 +49,7 @@ TEST(BankReader, ReadsEveryFieldOfARecord)
     EXPECT_EQ(r.correct, "3");
     EXPECT_EQ(r.picture, "pictures\\stop.png");
     EXPECT_EQ(r.text, "What does this sign mean?");
-    EXPECT_EQ(r.answer, (std::array<QString, 4>{"Slow down", "Yield", "Stop", "Go"}));
+    EXPECT_EQ(r.answer, (std::array<QString, 4> {"Slow down", "Yield", "Stop", "Go"}));
 }
 
 TEST(BankReader, LastLineOfTheFileIsKept)
@@ -54,15 +58,15 @@ TEST(BankReader, LastLineOfTheFileIsKept)
     // after it, keeps that answer: the question stays a four-answer question.
     for (const bool terminated : {true, false}) {
         TestFolder folder;
-        folder.writeBank(header() + QStringList{"Q.a/b/4", "Text", "1. A", "2. B", "3. C", "4. D"}, "\r\n",
-                         terminated);
+        folder.writeBank(
+            header() + QStringList {"Q.a/b/4", "Text", "1. A", "2. B", "3. C", "4. D"}, "\r\n", terminated);
         const auto records = readAll(folder);
         ASSERT_EQ(records.size(), 1U);
         EXPECT_EQ(records[0].answer[3], "D") << "terminated " << terminated;
     }
     // Ending with an empty line reads the same.
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"Q.a/b/4", "Text", "1. A", "2. B", "3. C", "4. D", ""});
+    folder.writeBank(header() + QStringList {"Q.a/b/4", "Text", "1. A", "2. B", "3. C", "4. D", ""});
     const auto records = readAll(folder);
     ASSERT_EQ(records.size(), 1U);
     EXPECT_EQ(records[0].answer[3], "D");
@@ -71,8 +75,8 @@ TEST(BankReader, LastLineOfTheFileIsKept)
 TEST(BankReader, SplitsTheRecordLineAtSlashes)
 {
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"Q.one/two/2", "T", "", "Q.one/two/1/dir/sub/pic.png", "T", "",
-                                            "Q.//4/", "T", ""});
+    folder.writeBank(
+        header() + QStringList {"Q.one/two/2", "T", "", "Q.one/two/1/dir/sub/pic.png", "T", "", "Q.//4/", "T", ""});
     const auto records = readAll(folder);
     ASSERT_EQ(records.size(), 3U);
     EXPECT_EQ(records[0].correct, "2");
@@ -88,7 +92,8 @@ TEST(BankReader, SplitsTheRecordLineAtSlashes)
 TEST(BankReader, SkipsTheThirdCharacterOfAnAnswerLine)
 {
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"Q.a/b/1", "T", "1.Direct", "2.  Two spaces", "3.", "4. \xC3\xA9t\xC3\xA9", ""});
+    folder.writeBank(
+        header() + QStringList {"Q.a/b/1", "T", "1.Direct", "2.  Two spaces", "3.", "4. \xC3\xA9t\xC3\xA9", ""});
     const auto records = readAll(folder);
     ASSERT_EQ(records.size(), 1U);
     EXPECT_EQ(records[0].answer[0], "irect");
@@ -100,15 +105,9 @@ TEST(BankReader, SkipsTheThirdCharacterOfAnAnswerLine)
 TEST(BankReader, ClassifiesLinesByTheirFirstTwoCharacters)
 {
     TestFolder folder;
-    folder.writeBank(header() + QStringList{
-        "Q.a/b/1",
-        "First text",
-        "Second text wins",
-        "2. Answer from a text that begins with 2.",
-        "q.lower case is question text",
-        "5. not an answer marker",
-        "1. A",
-        ""});
+    folder.writeBank(header()
+        + QStringList {"Q.a/b/1", "First text", "Second text wins", "2. Answer from a text that begins with 2.",
+            "q.lower case is question text", "5. not an answer marker", "1. A", ""});
     const auto records = readAll(folder);
     ASSERT_EQ(records.size(), 1U);
     EXPECT_EQ(records[0].text, "5. not an answer marker");
@@ -116,7 +115,7 @@ TEST(BankReader, ClassifiesLinesByTheirFirstTwoCharacters)
     EXPECT_EQ(records[0].answer[0], "A");
 
     TestFolder lower;
-    lower.writeBank(header() + QStringList{"Q.a/b/1", "T1", "", "q.x/y/2", "  ", ""});
+    lower.writeBank(header() + QStringList {"Q.a/b/1", "T1", "", "q.x/y/2", "  ", ""});
     const auto two = readAll(lower);
     ASSERT_EQ(two.size(), 1U) << "a lower-case record marker starts no record";
 }
@@ -125,8 +124,9 @@ TEST(BankReader, ARecordStartClearsWhatCameBefore)
 {
     // Lines before a "Q." line belong to nobody: the record line clears them.
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"Q.a/b/1", "T", "1. A", "2. B", "3. C", "4. D", "",
-                                            "Stray text", "4. Stray answer", "Q.c/d/2", "Own text", "1. X", ""});
+    folder.writeBank(header()
+        + QStringList {"Q.a/b/1", "T", "1. A", "2. B", "3. C", "4. D", "", "Stray text", "4. Stray answer", "Q.c/d/2",
+            "Own text", "1. X", ""});
     const auto records = readAll(folder);
     ASSERT_EQ(records.size(), 2U);
     EXPECT_EQ(records[1].text, "Own text");
@@ -137,7 +137,8 @@ TEST(BankReader, ARecordStartClearsWhatCameBefore)
 TEST(BankReader, EmptyLinesBetweenRecordsChangeNothing)
 {
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"", "", "Q.a/b/1", "T1", "1. A", "", "", "", "Q.c/d/2", "T2", "1. B", "", ""});
+    folder.writeBank(
+        header() + QStringList {"", "", "Q.a/b/1", "T1", "1. A", "", "", "", "Q.c/d/2", "T2", "1. B", "", ""});
     BankReader reader;
     ASSERT_TRUE(reader.openq(folder.path()));
     reader.recno = 0;
@@ -154,14 +155,14 @@ TEST(BankReader, EmptyLinesBetweenRecordsChangeNothing)
 TEST(BankReader, HeaderNeedsCopyrightExactly)
 {
     TestFolder anywhere;
-    anywhere.writeBank(QStringList{"250 questions, (c) Copyright 2026"} + test::record(1));
+    anywhere.writeBank(QStringList {"250 questions, (c) Copyright 2026"} + test::record(1));
     BankReader reader;
     ASSERT_TRUE(reader.openq(anywhere.path()));
     EXPECT_EQ(reader.dbcount, "250");
 
     for (const char* line : {"250 COPYRIGHT", "250 copyright", "250 Copy right"}) {
         TestFolder folder;
-        folder.writeBank(QStringList{line} + test::record(1));
+        folder.writeBank(QStringList {line} + test::record(1));
         BankReader r;
         EXPECT_FALSE(r.openq(folder.path())) << line;
         EXPECT_EQ(r.error().line, 1);
@@ -184,10 +185,11 @@ TEST(BankReader, ReadsLineFeedOnlyAndCrLfBanksAlike)
 TEST(BankReader, DecodesUtf8AndWindows1252)
 {
     TestFolder folder;
-    QByteArray bytes = "\xEF\xBB\xBF" "20 Copyright\r\n"
+    QByteArray bytes = "\xEF\xBB\xBF"
+                       "20 Copyright\r\n"
                        "Q.a/b/1\r\n"
-                       "Caf\xC3\xA9 \xE2\x80\x94 UTF-8\r\n"   // valid UTF-8
-                       "1. Caf\xE9 \x93quoted\x94 \x80\r\n"    // Windows-1252
+                       "Caf\xC3\xA9 \xE2\x80\x94 UTF-8\r\n" // valid UTF-8
+                       "1. Caf\xE9 \x93quoted\x94 \x80\r\n" // Windows-1252
                        "\r\n";
     folder.writeBankBytes(bytes);
     BankReader reader;
@@ -201,7 +203,7 @@ TEST(BankReader, DecodesUtf8AndWindows1252)
 TEST(BankReader, RecordsAreNumberedByPosition)
 {
     TestFolder folder;
-    folder.writeBank(header() + QStringList{"Q.x/99/1", "T", "", "Q.x/5/1", "T", ""});
+    folder.writeBank(header() + QStringList {"Q.x/99/1", "T", "", "Q.x/5/1", "T", ""});
     BankReader reader;
     ASSERT_TRUE(reader.openq(folder.path()));
     reader.recno = 0;

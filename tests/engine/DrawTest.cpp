@@ -34,7 +34,7 @@ TEST(Draw, WorkedExample)
 {
     // Drawn numbers in draw order begin 40, 7, 19; 7 and 19 are the two
     // smallest of the twenty.
-    const std::vector<int> wanted{40, 7, 19, 55, 61, 23, 90, 31, 48, 77, 66, 84, 29, 99, 52, 71, 38, 45, 88, 93};
+    const std::vector<int> wanted {40, 7, 19, 55, 61, 23, 90, 31, 48, 77, 66, 84, 29, 99, 52, 71, 38, 45, 88, 93};
     TestFolder folder;
     folder.writeBank(test::bank(100, 100));
     ScriptedRandom random(test::shuffleTo(100, wanted));

@@ -76,13 +76,13 @@ TEST(Progression, TwentyQuestionsThenTheEnd)
 
 TEST(Instructions, ReadExactly)
 {
-    const QString expected = QString::fromLatin1(
-        "This exam tests your knowledge of driving rules in the United States.  "
-        "Since the rules differ from state to state, "
-        "refer to your state's motor vehicle laws for definitive answers.\r\n\r\n"
-        "You have 15 minutes to answer 20 questions.  "
-        "To pass the test, you must answer at least 17 questions correctly.\r\n\r\n"
-        "       Press the START button to begin.");
+    const QString expected
+        = QString::fromLatin1("This exam tests your knowledge of driving rules in the United States.  "
+                              "Since the rules differ from state to state, "
+                              "refer to your state's motor vehicle laws for definitive answers.\r\n\r\n"
+                              "You have 15 minutes to answer 20 questions.  "
+                              "To pass the test, you must answer at least 17 questions correctly.\r\n\r\n"
+                              "       Press the START button to begin.");
     EXPECT_EQ(instructionsText(), expected);
 }
 

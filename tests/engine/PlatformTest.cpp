@@ -84,8 +84,8 @@ TEST(FindProgramFile, NamesThatLeaveTheFolderFindNothing)
     QDir(folder.path()).mkpath("inner");
     folder.writeFile("inner/a.png", "x");
     folder.writeFile("b.png", "x");
-    for (const char* name : {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\b.png",
-                             "/etc/passwd", "\\etc\\passwd", "C:\\Windows\\win.ini"})
+    for (const char* name : {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\b.png", "/etc/passwd",
+             "\\etc\\passwd", "C:\\Windows\\win.ini"})
         EXPECT_TRUE(findProgramFile(folder.path(), name).isEmpty()) << name;
 }
 

@@ -77,10 +77,10 @@ TEST(CarStep, NoClientAreaNoStep)
 
 TEST(CarStep, RemaindersRoundHalvesToEven)
 {
-    EXPECT_EQ(roundedRemainder(2.5, 2), 0);   // 2 mod 2
-    EXPECT_EQ(roundedRemainder(3.5, 2), 0);   // 4 mod 2
-    EXPECT_EQ(roundedRemainder(10.4, 3), 1);  // 10 mod 3
-    EXPECT_EQ(roundedRemainder(-7, 3), -1);   // sign of the dividend
+    EXPECT_EQ(roundedRemainder(2.5, 2), 0);  // 2 mod 2
+    EXPECT_EQ(roundedRemainder(3.5, 2), 0);  // 4 mod 2
+    EXPECT_EQ(roundedRemainder(10.4, 3), 1); // 10 mod 3
+    EXPECT_EQ(roundedRemainder(-7, 3), -1);  // sign of the dividend
 }
 
 TEST(SelfAdvance, MoreThanNineSecondsAfterLoad)

@@ -54,7 +54,7 @@ TEST(SoundCues, PlayOpensRewindsAndPlaysFromTheProgramFolder)
     cues.playwav("\\skid1.wav");
     cues.closewav();
     cues.closewav(); // closing a closed device is harmless and still sent
-    EXPECT_EQ(player.commands, (QStringList{"Open /opt/veltrin/skid1.wav", "Prev", "Play", "Close", "Close"}));
+    EXPECT_EQ(player.commands, (QStringList {"Open /opt/veltrin/skid1.wav", "Prev", "Play", "Close", "Close"}));
 
     test::RecordingPlayer rootPlayer;
     SoundCues atRoot(rootPlayer, "/");

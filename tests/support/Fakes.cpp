@@ -8,9 +8,7 @@ namespace veltrin::test {
 
 float ScriptedRandom::next()
 {
-    const float r = taken < m_numbers.size() ? m_numbers[taken]
-                  : m_numbers.empty()        ? 0.0F
-                                             : m_numbers.back();
+    const float r = taken < m_numbers.size() ? m_numbers[taken] : m_numbers.empty() ? 0.0F : m_numbers.back();
     ++taken;
     return r;
 }

@@ -35,7 +35,9 @@ public:
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
-    explicit ScriptedRandom(std::vector<float> numbers) : m_numbers(std::move(numbers)) {}
+    explicit ScriptedRandom(std::vector<float> numbers)
+        : m_numbers(std::move(numbers))
+    { }
 
     void seedFromClock() override { ++seedings; }
     float next() override;

@@ -14,12 +14,12 @@ QStringList RecordingPlayer::opened() const
     return names;
 }
 
-void RecordingShell::execute(QWidget* owner, const QString& operation, const QString& file,
-                             const QString& parameters, const QString& directory, int showCommand)
+void RecordingShell::execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
+    const QString& directory, int showCommand)
 {
     calls << QStringLiteral("execute owner=%1 op=%2 file=%3 params=[%4] dir=[%5] show=%6")
                  .arg(owner != nullptr ? QStringLiteral("yes") : QStringLiteral("no"), operation, file, parameters,
-                      directory)
+                     directory)
                  .arg(showCommand);
 }
 

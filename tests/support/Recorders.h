@@ -42,14 +42,16 @@ public:
 class RecordingShell final : public Shell {
 public:
     void execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
-                 const QString& directory, int showCommand) override;
+        const QString& directory, int showCommand) override;
     void run(const QString& commandLine, int windowStyle) override;
     QStringList calls;
 };
 
 class FixedPlatform final : public PlatformInfo {
 public:
-    explicit FixedPlatform(int id = kPlatformOther) : id(id) {}
+    explicit FixedPlatform(int id = kPlatformOther)
+        : id(id)
+    { }
     int platformId() const override { return id; }
     int id;
 };

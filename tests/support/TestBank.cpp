@@ -37,7 +37,7 @@ QStringList record(int number, int correct, const QString& picture, int answers)
     QString q = QStringLiteral("Q.t%1/id%1/%2").arg(number).arg(correct);
     if (!picture.isEmpty())
         q += QLatin1Char('/') + picture;
-    QStringList lines{q, QStringLiteral("Question %1").arg(number)};
+    QStringList lines {q, QStringLiteral("Question %1").arg(number)};
     for (int a = 1; a <= answers; ++a)
         lines << QStringLiteral("%1. Answer %2%3").arg(a).arg(number).arg(QChar(u'a' + a - 1));
     lines << QString();
@@ -46,7 +46,7 @@ QStringList record(int number, int correct, const QString& picture, int answers)
 
 QStringList bank(int count, int records)
 {
-    QStringList lines{QStringLiteral("%1 Copyright test bank").arg(count)};
+    QStringList lines {QStringLiteral("%1 Copyright test bank").arg(count)};
     for (int n = 1; n <= records; ++n)
         lines << record(n);
     return lines;

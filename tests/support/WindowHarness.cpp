@@ -36,7 +36,8 @@ void ModalResponder::poll()
     // Run outside this slot: a timer does not fire again while its own slot
     // waits in a nested event loop, and the action may open the next modal.
     QMetaObject::invokeMethod(
-        this, [action = std::move(action), window = QPointer<QWidget>(modal)] {
+        this,
+        [action = std::move(action), window = QPointer<QWidget>(modal)] {
             if (window)
                 action(window);
         },
@@ -55,7 +56,7 @@ void pressOk(QWidget* modal)
 }
 
 ProgramUnderTest::ProgramUnderTest()
-    : services{clock, random, player, messageBox, shell, platform, folder.path(), [this] { ++ended; }}
+    : services {clock, random, player, messageBox, shell, platform, folder.path(), [this] { ++ended; }}
 {
     clock.now = 36000.0F;                   // ten in the morning
     random = ScriptedRandom({0.99999994F}); // keeps the deck in order

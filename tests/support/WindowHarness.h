@@ -37,7 +37,7 @@ public:
     ModalResponder();
     void then(Action action) { m_actions.push_back(std::move(action)); }
 
-    QStringList messages;  // texts of the message windows shown
+    QStringList messages; // texts of the message windows shown
     int modalsSeen = 0;
 
 private:

@@ -55,9 +55,9 @@ TEST(BankCheck, ASoundBankHasNothingToSay)
 TEST(BankCheck, ReportsWhatTheProgramWouldRefuse)
 {
     QStringList lines = test::bank(22, 20);
-    lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2-id2";                // line 9
-    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/7";              // line 16
-    lines.removeAt(lines.indexOf("Q.t6/id6/1") - 1);                 // question 5 runs into 6
+    lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2-id2";   // line 9
+    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/7"; // line 16
+    lines.removeAt(lines.indexOf("Q.t6/id6/1") - 1);   // question 5 runs into 6
     TestFolder folder;
     folder.writeBank(lines);
     const BankReport report = check(folder);
@@ -69,7 +69,7 @@ TEST(BankCheck, ReportsWhatTheProgramWouldRefuse)
     EXPECT_EQ(report.errors(), 4);
 
     TestFolder header;
-    header.writeBank(QStringList{"19 Copyright"} + test::bank(0, 19).mid(1));
+    header.writeBank(QStringList {"19 Copyright"} + test::bank(0, 19).mid(1));
     const BankReport refused = check(header);
     EXPECT_TRUE(has(refused, kError, 1, "from 20 to 32767"));
 }
@@ -77,14 +77,14 @@ TEST(BankCheck, ReportsWhatTheProgramWouldRefuse)
 TEST(BankCheck, WarnsWhatAnAuthorShouldMend)
 {
     QStringList lines = test::bank(20, 21);
-    lines.insert(1, "4. An answer before any question");                       // line 2
-    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/4";                         // answer 4 present: fine
+    lines.insert(1, "4. An answer before any question"); // line 2
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/4";   // answer 4 present: fine
     const qsizetype third = lines.indexOf("Q.t3/id3/1");
-    lines[third] = "Q.t3/id3/4";                                                // names an empty answer
+    lines[third] = "Q.t3/id3/4"; // names an empty answer
     lines.removeAt(lines.indexOf("4. Answer 3d"));
     const qsizetype fourth = lines.indexOf("Q.t4/id4/1");
-    lines.removeAt(lines.indexOf("Question 4"));                                // no text
-    lines[lines.indexOf("Question 6")] = "Question 5";                          // repeats question 5
+    lines.removeAt(lines.indexOf("Question 4"));       // no text
+    lines[lines.indexOf("Question 6")] = "Question 5"; // repeats question 5
     const qsizetype sixth = lines.indexOf("Q.t6/id6/1");
     const qsizetype seventh = lines.indexOf("Q.t7/id7/1");
     lines[seventh] = "Q.t7/id7/1/nowhere.png";

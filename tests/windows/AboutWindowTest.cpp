@@ -58,8 +58,7 @@ TEST(AboutWindow, LinkOnTheWindowsNTFamilyUsesTheShellsOpen)
     CopyR about(program.welcome());
     QTest::mouseClick(about.Label5, Qt::LeftButton);
     ASSERT_EQ(program.shell.calls.size(), 1);
-    EXPECT_EQ(program.shell.calls[0],
-              "execute owner=yes op=open file=" + about.address() + " params=[] dir=[] show=0");
+    EXPECT_EQ(program.shell.calls[0], "execute owner=yes op=open file=" + about.address() + " params=[] dir=[] show=0");
 }
 
 TEST(AboutWindow, LinkElsewhereRunsStartWithTheAddress)

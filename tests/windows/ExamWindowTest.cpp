@@ -11,9 +11,9 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QTest>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -138,7 +138,7 @@ TEST(ExamWindow, WrongAnswerNamesTheLetterAndPlaysACue)
     EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is C");
     ASSERT_EQ(program.player.commands.size(), 4);
     EXPECT_TRUE(program.player.opened().first() == "skid1.wav" || program.player.opened().first() == "siren.wav");
-    EXPECT_EQ(program.player.commands.mid(1), (QStringList{"Prev", "Play", "Close"}));
+    EXPECT_EQ(program.player.commands.mid(1), (QStringList {"Prev", "Play", "Close"}));
     EXPECT_EQ(drive.exam().score, 0);
     EXPECT_EQ(drive.lblQno->text(), "2");
 }
@@ -151,7 +151,7 @@ TEST(ExamWindow, BothWrongAnswerCuesFollowTheRandomNumber)
     program.startExam();
     program.player.commands.clear();
     answerMany(program, 0, 4);
-    EXPECT_EQ(program.player.opened(), (QStringList{"siren.wav", "skid1.wav", "siren.wav", "skid1.wav"}));
+    EXPECT_EQ(program.player.opened(), (QStringList {"siren.wav", "skid1.wav", "siren.wav", "skid1.wav"}));
 }
 
 TEST(ExamWindow, RightAnswersPlayNoSound)
@@ -167,7 +167,7 @@ TEST(ExamWindow, RightAnswersPlayNoSound)
 TEST(ExamWindow, ThreeAnswerQuestionsHideTheFourthRow)
 {
     ProgramUnderTest program;
-    QStringList lines{"20 Copyright"};
+    QStringList lines {"20 Copyright"};
     for (int n = 1; n <= 20; ++n)
         lines << test::record(n, 1, {}, n % 2 == 0 ? 3 : 4);
     program.folder.writeBank(lines);
@@ -213,7 +213,7 @@ TEST(ExamWindow, EmptyAnswersStillShowTheirRows)
 TEST(ExamWindow, KeysAToDPressTheVisibleAnswerButtons)
 {
     ProgramUnderTest program;
-    QStringList lines{"20 Copyright"};
+    QStringList lines {"20 Copyright"};
     for (int n = 1; n <= 20; ++n)
         lines << test::record(n, 2, {}, 3);
     program.folder.writeBank(lines);

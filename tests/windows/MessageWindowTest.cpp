@@ -26,7 +26,7 @@ struct Owner {
 TEST(MessageWindow, SettingItsTextLoadsItAndClosingUnloadsIt)
 {
     using Close = std::function<void(QWidget*)>;
-    const std::vector<std::pair<const char*, Close>> ways{
+    const std::vector<std::pair<const char*, Close>> ways {
         {"OK", test::pressOk},
         {"Escape", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }},
         {"Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }},

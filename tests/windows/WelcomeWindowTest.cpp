@@ -22,8 +22,8 @@ TEST(WelcomeWindow, LoadPlaysTheEngineAndSetsTheSharedState)
 {
     ProgramUnderTest program;
     frmWelcome& w = program.welcome();
-    EXPECT_EQ(program.player.commands,
-              (QStringList{"Open " + program.folder.path() + "/carstart.wav", "Prev", "Play"}));
+    EXPECT_EQ(
+        program.player.commands, (QStringList {"Open " + program.folder.path() + "/carstart.wav", "Prev", "Play"}));
     EXPECT_EQ(w.soundsw, 0);
     EXPECT_EQ(w.loadtime, program.clock.now);
     const SharedState& s = w.shared();

@@ -17,8 +17,7 @@ public:
     Checker(const QString& bankPath, QString pictureFolder)
         : m_path(bankPath)
         , m_pictureFolder(std::move(pictureFolder))
-    {
-    }
+    { }
 
     BankReport run();
 
@@ -49,10 +48,11 @@ void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
         if (inRecord) {
             // The record before this one is still open: one read takes both and
             // keeps only the later, so the earlier can never be asked.
-            error(line, QStringLiteral("question %1 starts without an empty line after question %2, "
-                                       "so question %2 can never be asked (and an exam that draws it cannot start)")
-                            .arg(m_reader.recno + 1)
-                            .arg(m_reader.recno));
+            error(line,
+                QStringLiteral("question %1 starts without an empty line after question %2, "
+                               "so question %2 can never be asked (and an exam that draws it cannot start)")
+                    .arg(m_reader.recno + 1)
+                    .arg(m_reader.recno));
         }
         break;
     case BankReader::LineKind::Answer:
@@ -63,16 +63,14 @@ void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
         if (!inRecord)
             warning(line, QStringLiteral("text outside a question; it belongs to nothing and is ignored"));
         break;
-    case BankReader::LineKind::Empty:
-        break;
+    case BankReader::LineKind::Empty: break;
     }
 }
 
 BankReport Checker::run()
 {
-    m_reader.setLineObserver([this](qint64 line, BankReader::LineKind kind, bool inRecord) {
-        onLine(line, kind, inRecord);
-    });
+    m_reader.setLineObserver(
+        [this](qint64 line, BankReader::LineKind kind, bool inRecord) { onLine(line, kind, inRecord); });
     if (!m_reader.openPath(m_path)) {
         error(m_reader.error().line, m_reader.error().detail);
         return m_report;
@@ -94,15 +92,17 @@ BankReport Checker::run()
     BankStats& stats = m_report.stats;
     stats.records = m_reader.recno;
     if (stats.records < stats.declared) {
-        error(1, QStringLiteral("the header declares %1 questions but the file holds %2; "
-                                "an exam that draws a missing one cannot start")
-                     .arg(stats.declared)
-                     .arg(stats.records));
+        error(1,
+            QStringLiteral("the header declares %1 questions but the file holds %2; "
+                           "an exam that draws a missing one cannot start")
+                .arg(stats.declared)
+                .arg(stats.records));
     } else if (stats.records > stats.declared) {
-        warning(1, QStringLiteral("the header declares %1 questions but the file holds %2; "
-                                  "the questions after number %1 are never asked")
-                       .arg(stats.declared)
-                       .arg(stats.records));
+        warning(1,
+            QStringLiteral("the header declares %1 questions but the file holds %2; "
+                           "the questions after number %1 are never asked")
+                .arg(stats.declared)
+                .arg(stats.records));
     }
     return m_report;
 }
@@ -118,36 +118,38 @@ void Checker::checkRecord(int number, qint64 line)
     }
     const int right = correctNumber(record.correct);
     if (right == 0) {
-        error(line, QStringLiteral("question %1 gives \"%2\" as its right answer; it must be a number from 1 to 4")
-                        .arg(number)
-                        .arg(record.correct.left(40)));
+        error(line,
+            QStringLiteral("question %1 gives \"%2\" as its right answer; it must be a number from 1 to 4")
+                .arg(number)
+                .arg(record.correct.left(40)));
     } else {
         ++stats.rightAnswers.at(right - 1);
         if (record.answer.at(right - 1).isEmpty()) {
-            warning(line, QStringLiteral("question %1 names answer %2 as right, but answer %2 is empty, "
-                                         "so it cannot be answered right")
-                              .arg(number)
-                              .arg(right));
+            warning(line,
+                QStringLiteral("question %1 names answer %2 as right, but answer %2 is empty, "
+                               "so it cannot be answered right")
+                    .arg(number)
+                    .arg(right));
         }
     }
 
     if (record.text.isEmpty()) {
-        warning(line, QStringLiteral("question %1 has no question text; the previous question's text "
-                                     "would stay on screen")
-                          .arg(number));
+        warning(line,
+            QStringLiteral("question %1 has no question text; the previous question's text "
+                           "would stay on screen")
+                .arg(number));
     } else {
         // A picture question is its text and its picture together: "What does
         // this sign mean?" asked of two signs is two questions.
-        const QString key = record.text.simplified().toCaseFolded() + QLatin1Char('\n')
-            + record.picture.toCaseFolded();
+        const QString key = record.text.simplified().toCaseFolded() + QLatin1Char('\n') + record.picture.toCaseFolded();
         const auto seen = m_texts.constFind(key);
         if (seen != m_texts.constEnd()) {
-            warning(line, QStringLiteral("question %1 repeats question %2%3")
-                              .arg(number)
-                              .arg(*seen)
-                              .arg(record.picture.isEmpty() ? QString() : QStringLiteral(", picture and all")));
-        }
-        else
+            warning(line,
+                QStringLiteral("question %1 repeats question %2%3")
+                    .arg(number)
+                    .arg(*seen)
+                    .arg(record.picture.isEmpty() ? QString() : QStringLiteral(", picture and all")));
+        } else
             m_texts.insert(key, number);
     }
 
@@ -168,27 +170,26 @@ void Checker::checkPicture(int number, qint64 line, const QString& picture)
 {
     const QString path = findProgramFile(m_pictureFolder, picture);
     if (path.isEmpty()) {
-        warning(line, QStringLiteral("question %1: the picture \"%2\" is not in the program folder")
-                          .arg(number)
-                          .arg(picture));
+        warning(line,
+            QStringLiteral("question %1: the picture \"%2\" is not in the program folder").arg(number).arg(picture));
         return;
     }
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid() || !reader.canRead()) {
-        warning(line, QStringLiteral("question %1: the picture \"%2\" cannot be read as a picture")
-                          .arg(number)
-                          .arg(picture));
+        warning(line,
+            QStringLiteral("question %1: the picture \"%2\" cannot be read as a picture").arg(number).arg(picture));
         return;
     }
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
-        warning(line, QStringLiteral("question %1: the picture \"%2\" is %3 x %4 pixels, larger than %5 x %5; "
-                                     "it is never scaled and would cover the answers")
-                          .arg(number)
-                          .arg(picture)
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(kMaxPictureSide));
+        warning(line,
+            QStringLiteral("question %1: the picture \"%2\" is %3 x %4 pixels, larger than %5 x %5; "
+                           "it is never scaled and would cover the answers")
+                .arg(number)
+                .arg(picture)
+                .arg(size.width())
+                .arg(size.height())
+                .arg(kMaxPictureSide));
     }
 }
 
@@ -196,8 +197,8 @@ void Checker::checkPicture(int number, qint64 line, const QString& picture)
 
 int BankReport::errors() const
 {
-    return static_cast<int>(std::count_if(findings.begin(), findings.end(),
-                                          [](const Finding& f) { return f.severity == Finding::Severity::Error; }));
+    return static_cast<int>(std::count_if(
+        findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Finding::Severity::Error; }));
 }
 
 int BankReport::warnings() const

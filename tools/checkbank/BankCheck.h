@@ -18,11 +18,11 @@ struct Finding {
 };
 
 struct BankStats {
-    int declared = 0;     // the header's count
-    int records = 0;      // "Q." lines in the file
+    int declared = 0; // the header's count
+    int records = 0;  // "Q." lines in the file
     int withPicture = 0;
     int threeAnswer = 0;
-    std::array<int, 4> rightAnswers{}; // how often each of A to D is right
+    std::array<int, 4> rightAnswers {}; // how often each of A to D is right
 };
 
 struct BankReport {

@@ -59,8 +59,8 @@ int main(int argc, char* argv[])
         out << bank << ':';
         if (finding.line > 0)
             out << finding.line << ':';
-        out << (finding.severity == veltrin::Finding::Severity::Error ? " error: " : " warning: ")
-            << finding.message << '\n';
+        out << (finding.severity == veltrin::Finding::Severity::Error ? " error: " : " warning: ") << finding.message
+            << '\n';
     }
     if (stats)
         printStats(out, report.stats);
