@@ -56,6 +56,12 @@ bool BankReader::openPath(const QString& path)
         return false;
     }
     m_lineNumber = 1;
+    if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        fail(1,
+            QStringLiteral("Line 1: the file is saved as UTF-16 (\"Unicode\") text; "
+                           "save it as UTF-8 or as ANSI text."));
+        return false;
+    }
     QByteArray raw = view.toByteArray();
     stripByteOrderMark(raw);
     m_line.assign(raw.constData(), static_cast<size_t>(raw.size()));

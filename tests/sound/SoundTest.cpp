@@ -7,6 +7,7 @@
 #include "support/TestBank.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -109,8 +110,17 @@ TEST(QtWavePlayer, MissingOrUnplayableFilesAreSilent)
 {
     test::TestFolder folder;
     folder.writeFile("notaudio.wav", "plain text");
+    folder.writeFile("header-only.wav", wave(fmt(1, 1, 22050, 16)));
+    {
+        // Larger than any cue: refused without being read.
+        QFile huge(folder.path() + "/huge.wav");
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write(wave(fmt(1, 1, 22050, 16) + "data" + le32(0xFFFFFFF0U)));
+        ASSERT_TRUE(huge.resize(kMaxWaveBytes + 1));
+    }
     QtWavePlayer player;
-    for (const QString& name : {QString("missing.wav"), QString("notaudio.wav"), QString()}) {
+    for (const QString& name :
+        {QString("missing.wav"), QString("notaudio.wav"), QString("header-only.wav"), QString("huge.wav"), QString()}) {
         player.open(folder.path() + "/" + name);
         player.rewind();
         player.play();
