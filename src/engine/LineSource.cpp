@@ -5,7 +5,7 @@
 namespace veltrin {
 
 namespace {
-constexpr qint64 kChunk = 64 * 1024;
+constexpr qint64 kChunk = qint64 {64} * 1024;
 }
 
 bool LineSource::open(const QString& path)

@@ -14,7 +14,7 @@ namespace veltrin {
 class LineSource {
 public:
     // Lines longer than this many bytes are refused rather than held.
-    static constexpr qsizetype kMaxLineBytes = 64 * 1024;
+    static constexpr qsizetype kMaxLineBytes = qsizetype {64} * 1024;
 
     enum class Status { Line, TooLong, ReadError };
 

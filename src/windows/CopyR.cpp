@@ -120,13 +120,14 @@ void CopyR::Label5_Click()
 bool CopyR::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label5) {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonRelease && mouse != nullptr && mouse->button() == Qt::LeftButton) {
             Label5_Click();
             return true;
         }
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = dynamic_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && keyEvent != nullptr) {
+            const int key = keyEvent->key();
             if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
                 Label5_Click();
                 return true;
