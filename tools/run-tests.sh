@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Every test of the project, in the order a failure is cheapest to find:
-#   1. the normal build and its tests (engine tests, window tests offscreen)
-#   2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   1. the normal build and its tests (engine tests, window tests offscreen,
+#      the bank checker on the shipped bank, the real program under Xvfb)
+#   2. the code's layout (clang-format) and checks (clang-tidy)
+#   3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   4. a minute of fuzzing for each fuzz target, under the same sanitizers
 # Called by ./dev.sh test after the machine is set up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +20,14 @@ cmake --build build -j "$jobs"
 step "tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
+step "code layout and checks"
+sources=$(find src tools tests bench -name '*.cpp' -o -name '*.h' | sort)
+# shellcheck disable=SC2086
+clang-format --dry-run --Werror $sources
+run-clang-tidy -p build -quiet -j "$jobs" "^$top/(src|tools)/.*\.cpp$" >build/clang-tidy.log 2>&1 \
+  || { grep -E "(warning|error):" build/clang-tidy.log; echo "clang-tidy found faults" >&2; exit 1; }
+echo "clang-format and clang-tidy: clean"
+
 step "tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRIN_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
@@ -25,5 +36,23 @@ cmake --build build-asan -j "$jobs"
   LSAN_OPTIONS=suppressions=$top/tests/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+step "fuzzing the bank reader and the bank checker"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELTRIN_SANITIZE=ON -DVELTRIN_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs" --target fuzz_bank fuzz_checkbank
+fuzz_seconds=${VELTRIN_FUZZ_SECONDS:-60}
+for target in fuzz_bank fuzz_checkbank; do
+  corpus=build-fuzz/corpus/$target
+  mkdir -p "$corpus"
+  # Inputs that once crashed stay as regression cases.
+  if compgen -G "tests/fuzz/regressions/*" >/dev/null; then
+    build-fuzz/tests/fuzz/$target tests/fuzz/regressions/*
+  fi
+  build-fuzz/tests/fuzz/$target -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -timeout=10 \
+    -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" tests/fuzz/seeds 2>build-fuzz/$target.log \
+    || { tail -n 40 build-fuzz/$target.log; echo "$target found a fault" >&2; exit 1; }
+  grep -E "stat::(number_of_executed_units|average_exec_per_sec)" build-fuzz/$target.log | sed "s/^/$target /"
+done
 
 step "all tests passed"

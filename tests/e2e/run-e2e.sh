@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# The real program, started as a user starts it, driven from outside:
+#
+#   run-e2e.sh PROGRAM SOURCE-DIR
+#
+# Lays out a program folder (the executable, a test bank, pictures, sounds),
+# mounts it read-only where the machine allows (the program writes nothing),
+# starts the program under Xvfb and checks with xdotool and screenshots that
+# the welcome window appears, that it opens the exam window by itself about
+# nine seconds later, that Start shows question 1, that the about window's
+# link reaches the desktop's opener, and that Exit ends the process with
+# status 0. Exits 77 (skipped) with a message where Xvfb or xdotool is missing.
+set -euo pipefail
+program=$1
+source=$2
+
+for tool in xvfb-run Xvfb xdotool import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is missing (apt-get install xvfb xauth xdotool imagemagick)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+mounted=""
+cleanup() {
+  [ -n "$mounted" ] && umount -l "$mounted" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+folder=$work/program
+mkdir -p "$folder/pictures" "$work/bin"
+cp "$program" "$folder/veltrin"
+cp "$source"/data/*.wav "$folder/"
+cp "$source/data/pictures/stop.png" "$folder/pictures/"
+cp -r "$source/data/guide" "$folder/"
+{
+  printf '20 Copyright end-to-end test bank\r\n'
+  for n in $(seq 1 20); do
+    if [ "$n" -eq 1 ]; then printf 'Q.t/e%d/2/pictures\\stop.png\r\n' "$n"; else printf 'Q.t/e%d/2\r\n' "$n"; fi
+    printf 'Question number %d\r\n1. First\r\n2. Second\r\n3. Third\r\n4. Fourth\r\n\r\n' "$n"
+  done
+} >"$folder/veltrin.dll"
+
+run_from=$folder
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$work/readonly" \
+  && mount --bind "$folder" "$work/readonly" 2>/dev/null; then
+  mounted=$work/readonly
+  if mount -o remount,ro,bind "$work/readonly" 2>/dev/null; then
+    run_from=$work/readonly
+    echo "program folder: read-only bind mount"
+  else
+    echo "program folder: writable (a read-only remount is not allowed here)"
+  fi
+else
+  echo "program folder: writable (no read-only mount without root)"
+fi
+
+# The desktop's opener, as the program finds it on the PATH: it only records.
+cat >"$work/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n' "\$*" >>"$work/opened"
+OPENER
+chmod +x "$work/bin/xdg-open"
+
+cat >"$work/drive.sh" <<'DRIVE'
+set -euo pipefail
+run_from=$1 work=$2
+fail() { echo "FAILED: $*"; exit 1; }
+seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
+windows() { xdotool search --onlyvisible --name "^Veltrin's Test$" 2>/dev/null | wc -l; }
+# The pixels of a region of the screen that differ from the exam window's
+# light yellow (RGB 255,255,192).
+ink() { import -window root -crop "$1" -depth 8 txt:- | tail -n +2 | grep -vc "#FFFFC0" || true; }
+
+PATH=$work/bin:$PATH QT_QPA_PLATFORM=xcb "$run_from/veltrin" >"$work/program.log" 2>&1 &
+pid=$!
+start=$(date +%s.%N)
+for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
+[ "$(windows)" -eq 1 ] || fail "the welcome window did not appear"
+shown=$(date +%s.%N)
+echo "welcome window shown after $(seconds "$start" "$shown") s"
+
+for _ in $(seq 1 150); do [ "$(windows)" -ge 2 ] && break; sleep 0.1; done
+[ "$(windows)" -eq 2 ] || fail "the exam window did not open by itself"
+advance=$(seconds "$shown" "$(date +%s.%N)")
+echo "exam window opened by itself after $advance s"
+awk -v t="$advance" 'BEGIN { exit !(t >= 8.8 && t <= 11.5) }' || fail "self-advance after $advance s, not about 9"
+
+sleep 0.5
+before=$(ink 20x25+136+352)                 # where answer button A will be
+xdotool mousemove 200 364 click 1           # Start
+sleep 0.8
+after=$(ink 20x25+136+352)
+number=$(ink 49x17+392+376)                 # the question number
+[ "$before" -eq 0 ] || fail "answer button A showed before Start"
+[ "$after" -gt 0 ] && [ "$number" -gt 0 ] || fail "Start did not show question 1"
+echo "Start showed question 1"
+
+xdotool mousemove 954 722 click 1           # Return
+sleep 0.6
+[ "$(windows)" -eq 1 ] || fail "Return did not close the exam window"
+
+xdotool mousemove 604 60 click 1            # About
+sleep 0.8
+about=$(xdotool search --onlyvisible --name "^Copyright notice$" | head -n 1)
+[ -n "$about" ] || fail "About did not open the about window"
+xdotool mousemove --window "$about" 172 180 click 1   # the link
+sleep 1
+grep -q "guide/index.html" "$work/opened" 2>/dev/null || fail "the link did not reach the desktop's opener"
+echo "the link opened $(head -n 1 "$work/opened")"
+xdotool key Return                          # OK on the about window
+sleep 0.5
+
+xdotool mousemove 958 723 click 1           # Exit
+for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "Exit ended the program with status 0"
+DRIVE
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" "$run_from" "$work" || {
+  echo "--- program output"
+  cat "$work/program.log" 2>/dev/null || true
+  exit 1
+}
+echo "PASSED"
