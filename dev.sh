@@ -23,7 +23,7 @@ packages=(
   clang clang-tidy clang-format
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils openbox
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils sox
   imagemagick
 )
 
