@@ -2,10 +2,11 @@
 # Sets up a Debian or Ubuntu machine for Veltrin's Test, builds it, and then
 # either starts the program or runs every test:
 #
-#   ./dev.sh run     install what is missing, build, start the program
-#   ./dev.sh test    install what is missing, build, run every test
+#   ./dev.sh run       install what is missing, build, start the program
+#   ./dev.sh test      install what is missing, build, run every test
+#   ./dev.sh package   install what is missing, build the Debian package
 #
-# Both are safe to run again: packages already present are left alone and the
+# All are safe to run again: packages already present are left alone and the
 # build is incremental.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -25,6 +26,7 @@ packages=(
   xvfb xauth xdotool x11-utils openbox
   pulseaudio pulseaudio-utils sox
   imagemagick
+  dpkg-dev desktop-file-utils appstream
 )
 
 install_missing() {
@@ -70,8 +72,14 @@ case "${1:-}" in
     install_missing
     exec "$top/tools/run-tests.sh"
     ;;
+  package)
+    install_missing
+    cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build build-release -j "$jobs" --target package
+    ls "$top"/build-release/veltrin_*.deb
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,5 @@
+#!/bin/sh
+# Starts Veltrin's Test from its program folder, which holds the question
+# bank, pictures and sounds beside the program.
+here=$(dirname "$(readlink -f "$0")")
+exec "$here/../lib/veltrin/veltrin" "$@"
