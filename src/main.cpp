@@ -9,12 +9,14 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Random.h"
-#include "sound/QtWavePlayer.h"
+#include "sound/LazyWavePlayer.h"
+#include "sound/SoundModule.h"
 #include "windows/Services.h"
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -22,22 +24,27 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
 
-    veltrin::QtWavePlayer::quietBackendWarnings();
+    const QString folder = veltrin::programFolder();
     veltrin::SystemClock clock;
     veltrin::ClockSeededRandom random(clock);
-    veltrin::QtWavePlayer player;
+    veltrin::LazyWavePlayer player([folder] { return veltrin::loadSoundModule(folder); });
     veltrin::QtMessageBox messageBox;
     veltrin::DesktopShell shell;
     veltrin::HostPlatformInfo platform;
-    veltrin::Services services {clock, random, player, messageBox, shell, platform, veltrin::programFolder(),
-        [] { QCoreApplication::exit(0); }};
+    veltrin::Services services {
+        clock, random, player, messageBox, shell, platform, folder, [] { QCoreApplication::exit(0); }};
 
     veltrin::frmWelcome welcome(services);
     welcome.Form_Load();
+    // The window icon, at its own sizes and twice the larger for screens that
+    // scale, is given once the welcome window is up: decoding it is not worth
+    // keeping the window waiting for.
+    QTimer::singleShot(0, [] {
+        QIcon icon;
+        for (const int size : {16, 32, 64})
+            icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+    });
     return QApplication::exec();
 }

@@ -32,6 +32,7 @@ trap cleanup EXIT
 folder=$work/program
 mkdir -p "$folder/pictures" "$work/bin"
 cp "$program" "$folder/veltrin"
+cp "$(dirname "$program")"/libveltrin-sound.so "$folder/"
 cp "$source"/data/*.wav "$folder/"
 cp "$source/data/pictures/stop.png" "$folder/pictures/"
 cp -r "$source/data/guide" "$folder/"

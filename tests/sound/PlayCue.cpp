@@ -1,11 +1,14 @@
-// Plays one cue through the real sound device and closes it after a while:
+// Plays one cue through the program's sound device, made as the program makes
+// it (the sound module loaded on the event loop's first turn), and closes it
+// after a while:
 //
-//   play_cue FOLDER CUE MILLISECONDS
+//   play_cue MODULE-FOLDER DATA-FOLDER CUE MILLISECONDS
 //
 // For the test that listens to the device's output.
 
-#include "sound/QtWavePlayer.h"
+#include "sound/LazyWavePlayer.h"
 #include "sound/SoundCues.h"
+#include "sound/SoundModule.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -13,12 +16,13 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 4)
+    if (argc != 5)
         return 64;
-    veltrin::QtWavePlayer player;
-    veltrin::SoundCues cues(player, QString::fromLocal8Bit(argv[1]));
-    cues.playwav(QString::fromLocal8Bit(argv[2]));
-    QTimer::singleShot(QString::fromLocal8Bit(argv[3]).toInt(), &app, [&] {
+    const QString modules = QString::fromLocal8Bit(argv[1]);
+    veltrin::LazyWavePlayer player([modules] { return veltrin::loadSoundModule(modules); });
+    veltrin::SoundCues cues(player, QString::fromLocal8Bit(argv[2]));
+    cues.playwav(QString::fromLocal8Bit(argv[3]));
+    QTimer::singleShot(QString::fromLocal8Bit(argv[4]).toInt(), &app, [&] {
         cues.closewav();
         QTimer::singleShot(200, &app, &QCoreApplication::quit);
     });

@@ -1,5 +1,6 @@
 // Sound cues: the commands sent to the device, and the wave files it accepts.
 
+#include "sound/LazyWavePlayer.h"
 #include "sound/QtWavePlayer.h"
 #include "sound/SoundCues.h"
 #include "sound/WaveFile.h"
@@ -61,6 +62,51 @@ TEST(SoundCues, PlayOpensRewindsAndPlaysFromTheProgramFolder)
     SoundCues atRoot(rootPlayer, "/");
     atRoot.playwav("\\siren.wav");
     EXPECT_EQ(rootPlayer.commands.first(), "Open //siren.wav") << "the path is passed on unchanged";
+}
+
+TEST(LazyWavePlayer, CommandsBeforeTheEventLoopWaitForIt)
+{
+    auto* recorder = new test::RecordingPlayer;
+    int made = 0;
+    LazyWavePlayer player([&] {
+        ++made;
+        return std::unique_ptr<WavePlayer>(recorder);
+    });
+    SoundCues cues(player, "/p");
+    cues.playwav("\\carstart.wav");
+    EXPECT_EQ(made, 0) << "nothing is loaded before the event loop runs";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(recorder->commands, (QStringList {"Open /p/carstart.wav", "Prev", "Play"}));
+    cues.closewav();
+    cues.playwav("\\skid1.wav");
+    EXPECT_EQ(recorder->commands.mid(3), (QStringList {"Close", "Open /p/skid1.wav", "Prev", "Play"}))
+        << "afterwards every command goes straight through";
+    EXPECT_EQ(made, 1);
+}
+
+TEST(LazyWavePlayer, ASoundClosedBeforeItStartedIsNeverPlayed)
+{
+    auto* recorder = new test::RecordingPlayer;
+    LazyWavePlayer player([&] { return std::unique_ptr<WavePlayer>(recorder); });
+    SoundCues cues(player, "/p");
+    cues.playwav("\\carstart.wav");
+    cues.closewav(); // Continue pressed at once
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recorder->commands.isEmpty());
+}
+
+TEST(LazyWavePlayer, NoSoundModuleMeansSilence)
+{
+    LazyWavePlayer player([] { return std::unique_ptr<WavePlayer>(); });
+    player.open("/p/carstart.wav");
+    player.rewind();
+    player.play();
+    QCoreApplication::processEvents();
+    player.close();
+    player.open("/p/siren.wav");
+    player.play();
+    SUCCEED() << "no crash, no message";
 }
 
 TEST(WaveFile, ReadsPcmAndFloatWaves)

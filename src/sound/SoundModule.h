@@ -1,0 +1,15 @@
+#pragma once
+
+#include "sound/WavePlayer.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace veltrin {
+
+// Loads the sound module from the program folder and makes its player; null
+// when the module is missing or cannot be loaded (no sound then).
+std::unique_ptr<WavePlayer> loadSoundModule(const QString& programFolder);
+
+} // namespace veltrin
