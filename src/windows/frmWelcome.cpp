@@ -72,8 +72,8 @@ void frmWelcome::createControls()
     cmdExit->setFont(sansFont(kDefaultPoints));
     connect(cmdExit, &QPushButton::clicked, this, &frmWelcome::cmdExit_Click);
 
-    imgCar2 = QPixmap(QStringLiteral(":/assets/car-b.png"));
-    imgCar1 = QPixmap(QStringLiteral(":/assets/car-a.png"));
+    imgCar2 = QPixmap(QStringLiteral(":/assets/car-b.bmp"));
+    imgCar1 = QPixmap(QStringLiteral(":/assets/car-a.bmp"));
 
     Label2 = plainLabel(this, QStringLiteral("Label2"));
     place(Label2, design::Label2);
@@ -87,8 +87,10 @@ void frmWelcome::createControls()
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     place(Image1, design::Image1);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/street.png")));
-    Image1->setScaledContents(true);
+    // Stretched to its box once, here: the box never changes size, and the
+    // label then keeps one copy of the picture instead of two.
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/street.bmp"))
+                          .scaled(Image1->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     Image1->setAccessibleName(QStringLiteral("A street with three houses"));
 
     imgCar = new QLabel(this);
