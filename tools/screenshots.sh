@@ -86,6 +86,15 @@ scene three-answers 1024x768 "
   xdotool key space; sleep 0.8; xdotool key Tab space; sleep 0.8; $(shot exam-three-answers)
 "
 
+# Every window at twice the size, as on a high-density screen.
+scene high-dpi 2048x1536 "
+  QT_SCALE_FACTOR=2 $run '$pictures/veltrin' >/dev/null 2>&1 & sleep 1.8
+  $(shot hidpi-welcome)
+  xdotool key Tab space; sleep 0.8; $(shot hidpi-about)
+  xdotool key Return; sleep 0.3; xdotool key shift+Tab space; sleep 0.8
+  xdotool key Tab space; sleep 0.8; xdotool key a; sleep 0.8; $(shot hidpi-exam-wrong-answer)
+"
+
 # The car driving and wrapping at the right edge of an 800-pixel screen: About
 # first, so that the welcome window stays up.
 frames=$work/frames
