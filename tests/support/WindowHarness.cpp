@@ -55,6 +55,13 @@ void pressOk(QWidget* modal)
     }
 }
 
+QSize insetFromBottomRight(const QWidget* control)
+{
+    const QRect r = control->geometry();
+    const QWidget* window = control->window();
+    return {window->width() - (r.x() + r.width()), window->height() - (r.y() + r.height())};
+}
+
 ProgramUnderTest::ProgramUnderTest()
     : services {clock, random, player, messageBox, shell, platform, folder.path(), [this] { ++ended; }}
 {

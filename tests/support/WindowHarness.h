@@ -50,6 +50,10 @@ private:
 // Clicks a modal window's OK (message window, about window).
 void pressOk(QWidget* modal);
 
+// How far, in pixels, a control's right and bottom edges stand inside its
+// window's client area.
+QSize insetFromBottomRight(const QWidget* control);
+
 // The program with fakes in place of the platform, a bank in a temporary
 // program folder and the welcome window loaded. The tick is stopped: tests
 // call it themselves after setting the clock.

@@ -60,10 +60,9 @@ TEST(ExamWindow, ReturnStaysInTheBottomRightCorner)
     frmDrive1& drive = program.openExam();
     for (const QSize size : {QSize(1280, 1000), QSize(640, 420), QSize(50, 20)}) {
         drive.resize(size);
-        const QRect r = drive.cmdExit->geometry();
-        const int inset = twipsToPixels(500);
-        EXPECT_NEAR(size.width() - (r.x() + r.width()), inset, 1) << size.width();
-        EXPECT_NEAR(size.height() - (r.y() + r.height()), inset, 1) << size.height();
+        const QSize inset = test::insetFromBottomRight(drive.cmdExit);
+        EXPECT_NEAR(inset.width(), twipsToPixels(500), 1) << size.width();
+        EXPECT_NEAR(inset.height(), twipsToPixels(500), 1) << size.height();
         EXPECT_EQ(drive.cmdStart->geometry(), toPixels({2400, 5280, 1215, 375})) << "nothing else moves";
     }
     EXPECT_LT(drive.cmdExit->x(), 0) << "a client area smaller than Return gives it negative coordinates";

@@ -44,9 +44,9 @@ TEST(WelcomeWindow, ExitStaysInTheBottomRightCorner)
     frmWelcome& w = program.welcome();
     for (const QSize size : {QSize(1024, 768), QSize(1600, 1200), QSize(300, 200)}) {
         w.resize(size);
-        const QRect r = w.cmdExit->geometry();
-        EXPECT_NEAR(size.width() - r.right() - 1, twipsToPixels(500), 1);
-        EXPECT_NEAR(size.height() - r.bottom() - 1, twipsToPixels(500), 1);
+        const QSize inset = test::insetFromBottomRight(w.cmdExit);
+        EXPECT_NEAR(inset.width(), twipsToPixels(500), 1) << size.width();
+        EXPECT_NEAR(inset.height(), twipsToPixels(500), 1) << size.height();
         EXPECT_EQ(w.cmdContinue->geometry(), toPixels({8640, 240, 855, 360})) << "Continue stays put";
     }
 }
