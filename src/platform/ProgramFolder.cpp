@@ -24,7 +24,9 @@ QString findProgramFile(const QString& folder, const QString& relativeName)
 {
     QString name = relativeName;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || QDir::isAbsolutePath(name))
+    // A NUL can be in a bank's text but never in a file name.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || QDir::isAbsolutePath(name)
+        || name.contains(QChar(u'\0')))
         return {};
     QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     parts.removeAll(QStringLiteral("."));

@@ -18,8 +18,9 @@ QString programPath(const QString& folder, const QString& backslashName);
 // Finds a file that a bank names relative to the program folder ("signs\stop.png").
 // Banks come from Windows, where names ignore letter case and use backslashes:
 // each part of the name is matched without regard to case when no exact match
-// exists. Names that leave the folder (an absolute path, a ".." part) or that
-// name a folder find nothing. Returns the path found, or an empty text.
+// exists. Names that leave the folder (an absolute path, a ".." part), that
+// name a folder or hold a NUL find nothing. Returns the path found, or an
+// empty text.
 QString findProgramFile(const QString& folder, const QString& relativeName);
 
 } // namespace veltrin

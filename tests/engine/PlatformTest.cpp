@@ -87,6 +87,14 @@ TEST(FindProgramFile, NamesThatLeaveTheFolderFindNothing)
     for (const char* name : {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\b.png", "/etc/passwd",
              "\\etc\\passwd", "C:\\Windows\\win.ini"})
         EXPECT_TRUE(findProgramFile(folder.path(), name).isEmpty()) << name;
+    // A NUL is never part of a file name: it finds nothing, without Qt's
+    // complaint about a broken file name on the user's terminal.
+    static QStringList warnings;
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    EXPECT_TRUE(findProgramFile(folder.path(), QString::fromLatin1("b.png\0.txt", 9)).isEmpty());
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(' ').toStdString();
 }
 
 } // namespace
