@@ -26,34 +26,31 @@ void LazyWavePlayer::open(const QString& path)
     }
 }
 
+bool LazyWavePlayer::forward(void (WavePlayer::*command)())
+{
+    if (!m_started)
+        return false;
+    if (m_player)
+        (m_player.get()->*command)();
+    return true;
+}
+
 void LazyWavePlayer::rewind()
 {
-    if (m_started) {
-        if (m_player)
-            m_player->rewind();
-    } else if (m_pending) {
+    if (!forward(&WavePlayer::rewind) && m_pending)
         m_pending->rewound = true;
-    }
 }
 
 void LazyWavePlayer::play()
 {
-    if (m_started) {
-        if (m_player)
-            m_player->play();
-    } else if (m_pending) {
+    if (!forward(&WavePlayer::play) && m_pending)
         m_pending->playing = true;
-    }
 }
 
 void LazyWavePlayer::close()
 {
-    if (m_started) {
-        if (m_player)
-            m_player->close();
-    } else {
+    if (!forward(&WavePlayer::close))
         m_pending.reset();
-    }
 }
 
 void LazyWavePlayer::start()

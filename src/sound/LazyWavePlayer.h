@@ -43,6 +43,9 @@ private:
         bool playing = false;
     };
 
+    // Gives a command to the real player once it exists; false before then.
+    bool forward(void (WavePlayer::*command)());
+
     Factory m_factory;
     std::unique_ptr<WavePlayer> m_player;
     bool m_started = false;
