@@ -88,8 +88,8 @@ void BM_ExamStart(benchmark::State& state)
         Exam exam;
         random.seedFromClock();
         if (!exam.start(bank.dir.path(), random))
-            state.SkipWithError(exam.error().detail.toStdString().c_str());
-        benchmark::DoNotOptimize(exam.examq[20].text.size());
+            state.SkipWithError(exam.error().detail().toStdString().c_str());
+        benchmark::DoNotOptimize(exam.examq(20).text.size());
     }
     state.counters["peak_rss_KiB"] = static_cast<double>(peakRssKiB());
 }

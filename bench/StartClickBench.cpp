@@ -8,7 +8,6 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "platform/PlatformInfo.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
 #include "sound/WavePlayer.h"
@@ -40,7 +39,7 @@ public:
 
 class CountingBox final : public MessageBox {
 public:
-    void information(QWidget*, const QString&, const QString& detail) override
+    void information(QWidget*, const QString&, const QString& detail, std::function<void()>) override
     {
         std::fprintf(stderr, "refused: %s\n", qPrintable(detail));
         std::exit(1);
@@ -49,8 +48,7 @@ public:
 
 class NoShell final : public Shell {
 public:
-    void execute(QWidget*, const QString&, const QString&, const QString&, const QString&, int) override { }
-    void run(const QString&, int) override { }
+    void openAddress(const QString&) override { }
 };
 
 } // namespace
@@ -69,8 +67,7 @@ int main(int argc, char* argv[])
     SilentPlayer player;
     CountingBox box;
     NoShell shell;
-    HostPlatformInfo platform;
-    Services services {clock, random, player, box, shell, platform, QString::fromLocal8Bit(argv[1]), [] {}};
+    Services services {clock, random, player, box, shell, QString::fromLocal8Bit(argv[1]), [] {}};
     frmWelcome welcome(services);
     welcome.Timer1.stop();
     welcome.Form_Load();
@@ -88,7 +85,7 @@ int main(int argc, char* argv[])
         if (drive->lblQno->text() != QLatin1String("1"))
             return 1;
         drive->cmdExit_Click();
-        QCoreApplication::processEvents(); // the closed window goes
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window goes
     }
     std::sort(times.begin(), times.end());
     std::printf("median %.2f ms, largest %.2f ms over %d runs\n", times[times.size() / 2], times.back(), runs);

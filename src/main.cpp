@@ -3,6 +3,7 @@
 // control to Qt, which loads the welcome window; everything afterwards happens
 // in the windows' handlers.
 
+#include "Version.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/PlatformInfo.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QLatin1String(veltrin::version::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
 
     const QString folder = veltrin::programFolder();
@@ -30,10 +31,9 @@ int main(int argc, char* argv[])
     veltrin::ClockSeededRandom random(clock);
     veltrin::LazyWavePlayer player([folder] { return veltrin::loadSoundModule(folder); });
     veltrin::QtMessageBox messageBox;
-    veltrin::DesktopShell shell;
     veltrin::HostPlatformInfo platform;
-    veltrin::Services services {
-        clock, random, player, messageBox, shell, platform, folder, [] { QCoreApplication::exit(0); }};
+    veltrin::DesktopShell shell(platform);
+    veltrin::Services services {clock, random, player, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
 
     veltrin::frmWelcome welcome(services);
     welcome.Form_Load();

@@ -6,6 +6,10 @@
 #   3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   4. a minute of fuzzing for each fuzz target, under the same sanitizers
 # Called by ./dev.sh test after the machine is set up.
+#
+#   tools/run-tests.sh          everything, as CI runs it
+#   tools/run-tests.sh quick    the build and its tests only (and the layout
+#                               check), for the edit-and-test loop
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -24,6 +28,10 @@ step "code layout and checks"
 sources=$(find src tools tests bench -name '*.cpp' -o -name '*.h' | sort)
 # shellcheck disable=SC2086
 clang-format --dry-run --Werror $sources
+if [ "${1:-}" = quick ]; then
+  step "quick: build, tests and layout passed (no clang-tidy, sanitizers or fuzzing)"
+  exit 0
+fi
 run-clang-tidy -p build -quiet -j "$jobs" "^$top/(src|tools)/.*\.cpp$" >build/clang-tidy.log 2>&1 \
   || { grep -E "(warning|error):" build/clang-tidy.log; echo "clang-tidy found faults" >&2; exit 1; }
 echo "clang-format and clang-tidy: clean"

@@ -40,26 +40,21 @@ bool BankReader::openPath(const QString& path)
     for (std::string& answer : m_answer)
         answer.clear();
 
+    m_count = 0;
     if (!m_source.open(dbpath)) {
-        fail(0, QStringLiteral("The question bank %1 cannot be read: %2.").arg(dbpath, m_source.errorString()));
+        fail(bankrule::cannotOpen(dbpath, m_source.errorString()));
         return false;
     }
 
     QByteArrayView view;
     switch (m_source.readLine(view)) {
     case LineSource::Status::Line: break;
-    case LineSource::Status::TooLong:
-        fail(1, QStringLiteral("Line 1 is longer than %1 bytes.").arg(LineSource::kMaxLineBytes));
-        return false;
-    case LineSource::Status::ReadError:
-        fail(1, QStringLiteral("Line 1 cannot be read: %1.").arg(m_source.errorString()));
-        return false;
+    case LineSource::Status::TooLong: fail(bankrule::lineTooLong(1, LineSource::kMaxLineBytes)); return false;
+    case LineSource::Status::ReadError: fail(bankrule::lineUnreadable(1, m_source.errorString())); return false;
     }
     m_lineNumber = 1;
     if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
-        fail(1,
-            QStringLiteral("Line 1: the file is saved as UTF-16 (\"Unicode\") text; "
-                           "save it as UTF-8 or as ANSI text."));
+        fail(bankrule::savedAsUtf16());
         return false;
     }
     QByteArray raw = view.toByteArray();
@@ -68,16 +63,16 @@ bool BankReader::openPath(const QString& path)
     const QString header = decodeBankLine(raw);
 
     if (m_source.atEnd()) {
-        fail(1, QStringLiteral("Line 1: the file ends after its header, so it holds no questions."));
+        fail(bankrule::headerOnly());
         return false;
     }
     if (!header.contains(QLatin1String("Copyright"))) {
-        fail(1, QStringLiteral("Line 1: the header does not contain the word \"Copyright\"."));
+        fail(bankrule::headerWithoutCopyright(header.contains(QLatin1String("Copyright"), Qt::CaseInsensitive)));
         return false;
     }
     const qsizetype space = header.indexOf(QLatin1Char(' '));
     if (space < 0) {
-        fail(1, QStringLiteral("Line 1: the header must begin with the number of questions followed by a space."));
+        fail(bankrule::headerWithoutSpace());
         return false;
     }
     dbcount = header.left(space);
@@ -87,15 +82,11 @@ bool BankReader::openPath(const QString& path)
         digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     bool ok = false;
     const int count = dbcount.toInt(&ok);
-    if (!digitsOnly || !ok || count < kMinRecords || count > kMaxRecords) {
-        fail(1,
-            QStringLiteral("Line 1: the header gives \"%1\" as the number of questions; "
-                           "it must be a whole number from %2 to %3.")
-                .arg(dbcount.left(40))
-                .arg(kMinRecords)
-                .arg(kMaxRecords));
+    if (!digitsOnly || !ok || count < bankrule::kMinRecords || count > bankrule::kMaxRecords) {
+        fail(bankrule::headerCount(dbcount));
         return false;
     }
+    m_count = count;
     m_inRecord = false;
     return true;
 }
@@ -131,13 +122,8 @@ bool BankReader::readLine()
     m_lineNumber = m_source.lineNumber();
     switch (status) {
     case LineSource::Status::Line: m_line.assign(raw.data(), static_cast<size_t>(raw.size())); return true;
-    case LineSource::Status::TooLong:
-        fail(m_lineNumber,
-            QStringLiteral("Line %1 is longer than %2 bytes.").arg(m_lineNumber).arg(LineSource::kMaxLineBytes));
-        break;
-    case LineSource::Status::ReadError:
-        fail(m_lineNumber, QStringLiteral("Line %1 cannot be read: %2.").arg(m_lineNumber).arg(m_source.errorString()));
-        break;
+    case LineSource::Status::TooLong: fail(bankrule::lineTooLong(m_lineNumber, LineSource::kMaxLineBytes)); break;
+    case LineSource::Status::ReadError: fail(bankrule::lineUnreadable(m_lineNumber, m_source.errorString())); break;
     }
     reachEnd();
     return false;
@@ -152,7 +138,6 @@ void BankReader::take()
         if (m_observer)
             m_observer(m_lineNumber, LineKind::RecordStart, m_inRecord);
         ++recno;
-        m_curqRanOn = m_inRecord;
         m_inRecord = true;
         m_curqLine = m_lineNumber;
         m_hasRecordLine = true;
@@ -243,9 +228,28 @@ QRecord BankReader::curq() const
     return record;
 }
 
-bool BankReader::curqMissingFields() const
+std::optional<BankError> BankReader::recordFault() const
 {
-    return m_hasRecordLine && !splitRecordLine(decoded(m_recordLine)).complete;
+    if (!m_hasRecordLine)
+        return std::nullopt;
+    const RecordFields fields = splitRecordLine(decoded(m_recordLine));
+    if (!fields.complete)
+        return bankrule::tooFewSlashes(m_curqLine, recno);
+    if (correctNumber(fields.correct) == 0)
+        return bankrule::rightAnswerNotOneToFour(m_curqLine, recno, fields.correct);
+    return std::nullopt;
+}
+
+void BankReader::readRecords(const std::function<bool()>& visit)
+{
+    while (dbeof == 0) {
+        const int before = recno;
+        readq();
+        if (failed())
+            return;
+        if (recno != before && !visit())
+            return;
+    }
 }
 
 void BankReader::close()
@@ -253,10 +257,10 @@ void BankReader::close()
     m_source.close();
 }
 
-void BankReader::fail(qint64 line, const QString& detail)
+void BankReader::fail(const BankError& error)
 {
     if (!failed())
-        m_error = BankError {line, detail};
+        m_error = error;
     reachEnd();
 }
 

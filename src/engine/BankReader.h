@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BankRules.h"
 #include "engine/LineSource.h"
 #include "engine/QRecord.h"
 
@@ -7,16 +8,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace veltrin {
-
-// What makes a bank unusable, and where: `line` is the line of the file that
-// shows it (the header is line 1), or 0 when no line does.
-struct BankError {
-    qint64 line = 0;
-    QString detail;
-};
 
 // The question bank "\veltrin.dll" in the program folder, read forward once:
 // openq opens it and checks the header, each readq reads one record.
@@ -32,9 +27,6 @@ struct BankError {
 //   anything else the question text; a later text line replaces an earlier one
 class BankReader {
 public:
-    static constexpr int kMinRecords = 20;
-    static constexpr int kMaxRecords = 32767;
-
     // The reader's state, under the names the exam window has always used.
     QString dbpath;  // full path of the bank file
     QString dbcount; // the header's count word, as text
@@ -60,6 +52,20 @@ public:
     using LineObserver = std::function<void(qint64 line, LineKind kind, bool inRecord)>;
     void setLineObserver(LineObserver observer) { m_observer = std::move(observer); }
 
+    // The header's count as a number, once openq has accepted it.
+    int count() const { return m_count; }
+
+    // Reads the records from the current place to the end of the file, calling
+    // `visit` after each one: curq() is the record, recno its number and
+    // curqLine() its line. Stops early when `visit` returns false, or when a
+    // line cannot be read (error()). Both the exam start and the bank checker
+    // read a bank this way.
+    void readRecords(const std::function<bool()>& visit);
+
+    // What keeps curq from being asked: a "Q." line with fewer than two "/",
+    // or a right answer that is not a number from 1 to 4.
+    std::optional<BankError> recordFault() const;
+
     // Reads lines until the current record is complete (an empty line) or the
     // file ends. The file's last line is read like every other, so a bank that
     // does not end in an empty line keeps its last answer. A line that cannot
@@ -70,30 +76,26 @@ public:
     void close();
     bool isOpen() const { return m_source.isOpen(); }
 
-    bool failed() const { return !m_error.detail.isEmpty(); }
+    bool failed() const { return !m_error.isEmpty(); }
     const BankError& error() const { return m_error; }
 
     // Number of the line last read into dbline.
     qint64 lineNumber() const { return m_lineNumber; }
-    // Line of curq's "Q." line, and whether that line held fewer than two "/".
+    // Line of curq's "Q." line.
     qint64 curqLine() const { return m_curqLine; }
-    bool curqMissingFields() const;
-    // Whether the "Q." line of curq came straight after another record's lines,
-    // with no empty line between them.
-    bool curqRanOn() const { return m_curqRanOn; }
 
 private:
     bool readLine();
     void take();
-    void fail(qint64 line, const QString& detail);
+    void fail(const BankError& error);
     void reachEnd();
 
     LineSource m_source;
     LineObserver m_observer;
     BankError m_error;
     qint64 m_lineNumber = 0;
+    int m_count = 0;
     qint64 m_curqLine = 0;
-    bool m_curqRanOn = false;
     bool m_inRecord = false;
 
     // Raw bytes: the last line, and the lines that make up curq. A later line

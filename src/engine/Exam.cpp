@@ -11,21 +11,21 @@ namespace veltrin {
 bool Exam::start(const QString& folder, RandomSource& random)
 {
     m_error = {};
-    if (!bank.openq(folder))
-        return fail(bank.error());
-    draw(bank.dbcount.toInt(), random);
+    if (!m_bank.openq(folder))
+        return fail(m_bank.error());
+    draw(m_bank.count(), random);
     if (!load())
         return false;
-    score = 0;
-    qno = 0;
+    m_score = 0;
+    m_qno = 0;
     return true;
 }
 
 void Exam::draw(int n, RandomSource& random)
 {
-    deck.assign(static_cast<size_t>(n) + 1, 0);
+    m_deck.assign(static_cast<size_t>(n) + 1, 0);
     for (int i = 1; i <= n; ++i)
-        deck[i] = static_cast<qint16>(i);
+        m_deck[i] = static_cast<qint16>(i);
 
     for (int i = n; i >= 2; --i) {
         const float r = random.next();
@@ -33,103 +33,85 @@ void Exam::draw(int n, RandomSource& random)
         // passes i; the clamp only guards a source that breaks its promise.
         int j = static_cast<int>(std::floor(static_cast<double>(r) * i)) + 1;
         j = std::clamp(j, 1, i);
-        std::swap(deck[i], deck[j]);
+        std::swap(m_deck[i], m_deck[j]);
     }
 
     for (int i = 1; i <= kQuestionsPerExam; ++i) {
-        drawn[i] = deck[i];
-        qorder[i] = i;
+        m_drawn[i] = m_deck[i];
+        m_qorder[i] = i;
     }
     // An exchange sort of 20 slots by their record numbers.
     for (int i = 1; i <= kQuestionsPerExam - 1; ++i) {
         for (int k = i; k <= kQuestionsPerExam; ++k) {
-            if (drawn[qorder[k]] < drawn[qorder[i]])
-                std::swap(qorder[i], qorder[k]);
+            if (m_drawn[m_qorder[k]] < m_drawn[m_qorder[i]])
+                std::swap(m_qorder[i], m_qorder[k]);
         }
     }
 }
 
 bool Exam::load()
 {
-    nextslot = 1;
-    bank.recno = 0;
-    while (bank.dbeof == 0) {
-        bank.readq();
-        if (bank.failed())
-            return fail(bank.error());
-        const int wanted = drawn[qorder[nextslot]];
-        if (bank.recno > wanted) {
-            return fail({bank.curqLine(),
-                QStringLiteral("Line %1: a question starts here although the one before it "
-                               "was not ended by an empty line, so question %2 cannot be read.")
-                    .arg(bank.curqLine())
-                    .arg(wanted)});
+    // The wanted record numbers ascend slot by slot, so one forward pass over
+    // the file meets them in order; the records between are passed over.
+    m_nextslot = 1;
+    m_bank.recno = 0;
+    std::optional<BankError> fault;
+    m_bank.readRecords([&] {
+        const int wanted = m_drawn[m_qorder[m_nextslot]];
+        if (m_bank.recno > wanted) {
+            // The wanted record ran into the next one and was read with it.
+            fault = bankrule::ranOn(m_bank.curqLine(), m_bank.recno);
+            return false;
         }
-        if (bank.recno != wanted)
-            continue;
-        if (bank.curqMissingFields()) {
-            return fail({bank.curqLine(),
-                QStringLiteral("Line %1: the \"Q.\" line of question %2 has fewer than two \"/\".")
-                    .arg(bank.curqLine())
-                    .arg(wanted)});
-        }
-        QRecord record = bank.curq();
-        if (correctNumber(record.correct) == 0) {
-            return fail({bank.curqLine(),
-                QStringLiteral("Line %1: question %2 gives \"%3\" as its right answer; "
-                               "it must be a number from 1 to 4.")
-                    .arg(bank.curqLine())
-                    .arg(wanted)
-                    .arg(record.correct.left(40))});
-        }
-        examq[nextslot] = std::move(record);
-        ++nextslot;
-        if (nextslot > kQuestionsPerExam)
-            break;
-    }
-    if (nextslot <= kQuestionsPerExam) {
-        return fail({bank.lineNumber(),
-            QStringLiteral("Line %1: the file ends after question %2, "
-                           "but its header declares %3 questions.")
-                .arg(bank.lineNumber())
-                .arg(bank.recno)
-                .arg(bank.dbcount)});
-    }
-    if (bank.dbeof == 0)
-        bank.close();
+        if (m_bank.recno != wanted)
+            return true;
+        fault = m_bank.recordFault();
+        if (fault)
+            return false;
+        m_examq[m_nextslot] = m_bank.curq();
+        ++m_nextslot;
+        return m_nextslot <= kQuestionsPerExam;
+    });
+    if (m_bank.failed())
+        return fail(m_bank.error());
+    if (fault)
+        return fail(*fault);
+    if (m_nextslot <= kQuestionsPerExam)
+        return fail(bankrule::endsEarly(m_bank.lineNumber(), m_bank.recno, m_bank.count()));
+    if (m_bank.dbeof == 0)
+        m_bank.close();
     return true;
 }
 
 bool Exam::fail(const BankError& error)
 {
     m_error = error;
-    bank.close();
+    m_bank.close();
     return false;
 }
 
 bool Exam::advance()
 {
-    ++qno;
-    if (qno > kQuestionsPerExam)
+    ++m_qno;
+    if (m_qno > kQuestionsPerExam)
         return false;
-    curq = examq[qorder[qno]];
+    m_curq = m_examq[m_qorder[m_qno]];
     return true;
 }
 
 bool Exam::isRight(int index) const
 {
-    return correctNumber(curq.correct) == index + 1;
+    return correctNumber(m_curq.correct) == index + 1;
 }
 
-QString Exam::verdict(int index)
+QString Exam::verdict(int index) const
 {
-    letters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
     if (isRight(index))
         return correctText();
     // Every loaded question names an answer from 1 to 4; the guard keeps a
-    // question that somehow does not from indexing outside the letters.
-    const int right = correctNumber(curq.correct);
-    return wrongText(right > 0 ? letters.at(right - 1) : QString());
+    // question that somehow does not from naming a letter it has not got.
+    const int right = correctNumber(m_curq.correct);
+    return wrongText(right > 0 ? answerLetter(right) : QString());
 }
 
 } // namespace veltrin

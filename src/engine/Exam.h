@@ -13,25 +13,15 @@ namespace veltrin {
 
 class RandomSource;
 
-// The exam state of one exam window, from Start to the result. Slots and
-// question numbers count from 1, as the exam has always counted them; index 0
-// of each array is not used.
+// One exam, from Start to the result: the draw of 20 distinct questions, the
+// questions loaded from the bank, the question on screen and the score. Slots
+// and question numbers count from 1, as the exam has always counted them;
+// index 0 of each array is not used.
 class Exam {
 public:
-    int score = 0;    // right answers so far
-    int qno = 0;      // question on screen: 0 before the first, 21 once finished
-    int nextslot = 0; // next slot of examq to fill while loading
-    QRecord curq;     // the question on screen
-    std::array<QString, 4> letters;
-    std::vector<qint16> deck;                         // record numbers 1..N, shuffled
-    std::array<int, kQuestionsPerExam + 1> drawn {};  // drawn record numbers, in draw order
-    std::array<int, kQuestionsPerExam + 1> qorder {}; // slots of examq in the order asked
-    std::array<QRecord, kQuestionsPerExam + 1> examq; // the loaded questions, ascending record number
-    BankReader bank;
-
     // Opens the bank in `folder`, draws 20 distinct records, loads them in one
-    // forward pass and leaves the exam before its first question. False when
-    // the bank cannot give an exam; error() says why.
+    // forward pass and leaves the exam before its first question with a score
+    // of 0. False when the bank cannot give an exam; error() says why.
     bool start(const QString& folder, RandomSource& random);
     const BankError& error() const { return m_error; }
 
@@ -40,18 +30,42 @@ public:
     void draw(int n, RandomSource& random);
 
     // Moves on one question. False once the twentieth has been answered;
-    // otherwise curq holds the next question.
+    // otherwise curq() is the next question.
     bool advance();
 
-    // Judging: whether the answer button `index` (0 for "A") is right, and the
-    // message that says so.
+    // Whether the answer button `index` (0 for "A") is right for the question
+    // on screen, and the verdict that says so.
     bool isRight(int index) const;
-    QString verdict(int index);
+    QString verdict(int index) const;
+
+    // One more right answer.
+    void credit() { ++m_score; }
+
+    int score() const { return m_score; } // right answers so far
+    int qno() const { return m_qno; }     // question on screen: 0 before the first, 21 once finished
+    const QRecord& curq() const { return m_curq; }
+
+    // The draw and the load, for tests that follow a question from the deck
+    // to the screen.
+    const std::vector<qint16>& deck() const { return m_deck; }
+    int drawn(int slot) const { return m_drawn.at(slot); }
+    int qorder(int q) const { return m_qorder.at(q); }
+    const QRecord& examq(int slot) const { return m_examq.at(slot); }
+    const BankReader& bank() const { return m_bank; }
 
 private:
     bool load();
     bool fail(const BankError& error);
 
+    int m_score = 0;
+    int m_qno = 0;
+    int m_nextslot = 0; // next slot of examq to fill while loading
+    QRecord m_curq;
+    std::vector<qint16> m_deck;                         // record numbers 1..N, shuffled
+    std::array<int, kQuestionsPerExam + 1> m_drawn {};  // drawn record numbers, in draw order
+    std::array<int, kQuestionsPerExam + 1> m_qorder {}; // slots of examq in the order asked
+    std::array<QRecord, kQuestionsPerExam + 1> m_examq; // the loaded questions, ascending record number
+    BankReader m_bank;
     BankError m_error;
 };
 

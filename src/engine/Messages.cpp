@@ -1,5 +1,6 @@
 #include "engine/Messages.h"
 
+#include <array>
 #include <cmath>
 
 namespace veltrin {
@@ -18,6 +19,13 @@ QString instructionsText()
 QString correctText()
 {
     return QStringLiteral("Correct");
+}
+
+QString answerLetter(int number)
+{
+    static const std::array<QString, 4> letters {
+        QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+    return letters.at(static_cast<size_t>(number - 1));
 }
 
 QString wrongText(const QString& letter)

@@ -13,6 +13,8 @@ QString instructionsText();
 
 // The texts of the message window. Two spaces follow a full stop inside a text.
 QString correctText();
+// The letter "A" to "D" of answer number 1 to 4.
+QString answerLetter(int number);
 QString wrongText(const QString& letter);
 QString resultText(int score);
 QString timeoutText(int score, int qno);

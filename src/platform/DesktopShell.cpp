@@ -1,38 +1,29 @@
 #include "platform/DesktopShell.h"
 
+#include "platform/PlatformInfo.h"
+
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
 
 namespace veltrin {
 
-namespace {
+DesktopShell::DesktopShell(const PlatformInfo& platform)
+    : m_platform(platform)
+{ }
 
-void openAddress(const QString& address)
-{
-    QDesktopServices::openUrl(QUrl::fromUserInput(address));
-}
-
-} // namespace
-
-void DesktopShell::execute(QWidget* /*owner*/, const QString& operation, const QString& file,
-    const QString& /*parameters*/, const QString& /*directory*/, int /*showCommand*/)
-{
-    if (operation == QLatin1String("open"))
-        openAddress(file);
-}
-
-void DesktopShell::run(const QString& commandLine, int /*windowStyle*/)
+void DesktopShell::openAddress(const QString& address)
 {
 #ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), commandLine});
+    if (m_platform.platformId() != kPlatformWindowsNT) {
+        // Outside the NT family the command line "start" opens the address.
+        QProcess::startDetached(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), QStringLiteral("start"), address});
+        return;
+    }
 #else
-    // "start" is the Windows command that opens a document or address with its
-    // program; the desktop's opener does the same here.
-    const QString start = QStringLiteral("start ");
-    if (commandLine.startsWith(start))
-        openAddress(commandLine.mid(start.size()).trimmed());
+    (void)m_platform;
 #endif
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 } // namespace veltrin

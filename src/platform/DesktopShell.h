@@ -4,15 +4,19 @@
 
 namespace veltrin {
 
-// Hands addresses to the desktop. The shell's "open" and the command line
-// "start <address>" both end in the user's browser: on Windows through the
-// shell itself, elsewhere through the desktop's opener (which honours the
-// BROWSER variable).
+class PlatformInfo;
+
+// Opens addresses in the user's browser. On Windows the platform identifier
+// chooses the way: the shell's "open" on the NT family, the command line
+// "start <address>" elsewhere. On other systems the desktop's opener does it
+// (xdg-open on Linux, which honours the BROWSER variable).
 class DesktopShell final : public Shell {
 public:
-    void execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
-        const QString& directory, int showCommand) override;
-    void run(const QString& commandLine, int windowStyle) override;
+    explicit DesktopShell(const PlatformInfo& platform);
+    void openAddress(const QString& address) override;
+
+private:
+    const PlatformInfo& m_platform;
 };
 
 } // namespace veltrin

@@ -1,16 +1,29 @@
 #include "platform/QtMessageBox.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 namespace veltrin {
 
-void QtMessageBox::information(QWidget* owner, const QString& text, const QString& detail)
+void QtMessageBox::information(
+    QWidget* owner, const QString& text, const QString& detail, std::function<void()> dismissed)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Veltrin"), text, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    if (!detail.isEmpty())
-        box.setInformativeText(detail);
-    box.exec();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Veltrin"), text, QMessageBox::Ok, owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    if (!detail.isEmpty()) {
+        box->setInformativeText(detail);
+        // The informative text is made as rich text where it looks like markup,
+        // and the detail quotes the bank: show it as written.
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            label->setTextFormat(Qt::PlainText);
+    }
+    QObject::connect(box, &QMessageBox::finished, box, [dismissed = std::move(dismissed)] {
+        if (dismissed)
+            dismissed();
+    });
+    box->show();
 }
 
 } // namespace veltrin

@@ -7,7 +7,8 @@ namespace veltrin {
 // The standard message box, titled with the application's title "Veltrin".
 class QtMessageBox final : public MessageBox {
 public:
-    void information(QWidget* owner, const QString& text, const QString& detail) override;
+    void information(
+        QWidget* owner, const QString& text, const QString& detail, std::function<void()> dismissed) override;
 };
 
 } // namespace veltrin

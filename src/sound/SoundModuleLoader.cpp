@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QLibrary>
 
+#include <cstdio>
+
 namespace veltrin {
 
 std::unique_ptr<WavePlayer> loadSoundModule(const QString& programFolder)
@@ -10,8 +12,15 @@ std::unique_ptr<WavePlayer> loadSoundModule(const QString& programFolder)
     QLibrary module(QDir(programFolder).filePath(QStringLiteral("veltrin-sound")));
     using Create = WavePlayer* (*)();
     const auto create = reinterpret_cast<Create>(module.resolve("veltrinCreateWavePlayer"));
+    if (create == nullptr) {
+        // The program runs on in silence; one line says why there is no sound.
+        const QString line = QStringLiteral("veltrin: no sound: %1 cannot be loaded: %2\n")
+                                 .arg(QDir::toNativeSeparators(module.fileName()), module.errorString());
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+        return nullptr;
+    }
     // The module stays loaded for the life of the program: its player does.
-    return create != nullptr ? std::unique_ptr<WavePlayer>(create()) : nullptr;
+    return std::unique_ptr<WavePlayer>(create());
 }
 
 } // namespace veltrin

@@ -1,7 +1,6 @@
 #include "timing/Tick.h"
 
 #include "platform/Clock.h"
-#include "timing/SharedState.h"
 
 #include <cmath>
 
@@ -37,28 +36,6 @@ QString elapsedCaption(int elapsec)
     const int minutes = elapsec / 60;
     const int seconds = elapsec - 60 * minutes;
     return QString::number(minutes) + QLatin1Char(':') + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
-}
-
-ExamClock::Result ExamClock::tick(SharedState& state, float now)
-{
-    Result result;
-    if (!(state.tasksw() == 1))
-        return result;
-
-    const float interval = secondsBetween(state.tasktime(), now);
-    state.setInterval(interval);
-    elapsec = static_cast<int>(std::floor(interval));
-    if (!(state.lasttime() == elapsec)) {
-        state.setLasttime(elapsec);
-        elapmin = elapsec / 60;
-        result.caption = elapsedCaption(elapsec);
-    }
-    if (interval >= kExamSeconds) {
-        state.setTasksw(0);
-        state.setTimeexp(1);
-        result.timedOut = true;
-    }
-    return result;
 }
 
 } // namespace veltrin

@@ -6,8 +6,6 @@
 
 namespace veltrin {
 
-class SharedState;
-
 inline constexpr int kTickMilliseconds = 200;
 inline constexpr float kSelfAdvanceSeconds = 9.0F;
 inline constexpr float kExamSeconds = 900.0F;
@@ -38,22 +36,5 @@ bool selfAdvanceDue(qint16 switch1, float now, float loadtime);
 
 // "m:ss": minutes without leading zeros, seconds with two digits.
 QString elapsedCaption(int elapsec);
-
-// The exam clock, kept by the welcome window's tick while an exam runs.
-class ExamClock {
-public:
-    struct Result {
-        std::optional<QString> caption; // new text for the elapsed-time box
-        bool timedOut = false;          // the limit has just been reached
-    };
-
-    // One tick at time of day `now`. Does nothing unless tasksw is 1. Shows the
-    // whole seconds when they have changed since last shown, then ends the exam
-    // at 900 seconds: tasksw 0 and timeexp 1, so this happens once.
-    Result tick(SharedState& state, float now);
-
-    int elapsec = 0; // whole seconds of the running exam
-    int elapmin = 0; // whole minutes of elapsec
-};
 
 } // namespace veltrin

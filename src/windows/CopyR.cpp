@@ -1,19 +1,17 @@
 #include "windows/CopyR.h"
 
-#include "platform/PlatformInfo.h"
 #include "platform/Shell.h"
-#include "timing/SharedState.h"
 #include "windows/AboutText.h"
 #include "windows/Look.h"
-#include "windows/Services.h"
 #include "windows/Twips.h"
-#include "windows/frmWelcome.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <utility>
 
 namespace veltrin {
 
@@ -43,14 +41,15 @@ QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, c
 
 } // namespace
 
-CopyR::CopyR(frmWelcome& welcome)
-    : QDialog(&welcome,
+CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
+    : QDialog(owner,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_welcome(welcome)
-    , m_address(about::webAddress(welcome.services().folder))
+    , m_shell(shell)
+    , m_address(std::move(address))
 {
     setObjectName(QStringLiteral("CopyR"));
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Copyright notice"));
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
     setBackground(this, kLightYellow);
@@ -93,28 +92,24 @@ CopyR::CopyR(frmWelcome& welcome)
 
     setTabOrder(cmdOK, Label5);
     cmdOK->setFocus();
-    Form_Load();
 }
 
-void CopyR::Form_Load()
+void CopyR::showModal()
 {
-    m_welcome.shared().setSwitch1(1);
+    setWindowModality(Qt::ApplicationModal);
+    show();
 }
 
 void CopyR::cmdOK_Click()
 {
-    accept();
+    // A dialog that deletes itself on close is deleted once it has gone.
+    close();
 }
 
 void CopyR::Label5_Click()
 {
-    const QString address = m_address;
-    const int platform = m_welcome.SysInfo1().platformId();
-    Shell& shell = m_welcome.services().shell;
-    if (platform == kPlatformWindowsNT)
-        shell.execute(this, QStringLiteral("open"), address, QString(), QString(), kShowHidden);
-    else
-        shell.run(QStringLiteral("start ") + address, kShowNormalFocus);
+    // Every click opens the address again; the window stays open.
+    m_shell.openAddress(m_address);
 }
 
 bool CopyR::eventFilter(QObject* watched, QEvent* event)

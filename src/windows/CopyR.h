@@ -7,16 +7,24 @@ class QPushButton;
 
 namespace veltrin {
 
-class frmWelcome;
+class Shell;
 
 // The about window: product, version, copyright, authors, contact, and a link
-// that opens the program's web address in the user's browser. Opening it ends
-// the welcome window's self-advance for the rest of the run.
+// that opens the program's web address in the user's browser.
+//
+//   Label3  the product title and version   Label2  the copyright line
+//   Label1  the authors                     Label4  how to reach them
+//   Label5  the link                        Image1  the portrait
+//   cmdOK   OK
 class CopyR final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CopyR(frmWelcome& welcome);
+    CopyR(QWidget* owner, Shell& shell, QString address);
+
+    // Shows the window modal over the welcome window and returns at once; the
+    // window deletes itself when it is closed.
+    void showModal();
 
     void cmdOK_Click();
     void Label5_Click();
@@ -36,9 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-
-    frmWelcome& m_welcome;
+    Shell& m_shell;
     QString m_address;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -38,6 +39,13 @@ QFont courierFont(double points)
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
+}
+
+void showFillingScreen(QWidget* window, const QWidget* reference)
+{
+    if (const QScreen* screen = (reference != nullptr ? reference : window)->screen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
 }
 
 void setBackground(QWidget* window, const QColor& colour)

@@ -21,6 +21,10 @@ QFont courierFont(double points);
 
 inline constexpr double kDefaultPoints = 8.25;
 
+// Shows a window maximized on the screen of `reference` (or its own), as large
+// as the screen allows with or without a window manager to maximize it.
+void showFillingScreen(QWidget* window, const QWidget* reference);
+
 // Fills a window's background with a colour.
 void setBackground(QWidget* window, const QColor& colour);
 

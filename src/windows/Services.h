@@ -8,7 +8,6 @@ namespace veltrin {
 
 class Clock;
 class MessageBox;
-class PlatformInfo;
 class RandomSource;
 class Shell;
 class WavePlayer;
@@ -21,7 +20,6 @@ struct Services {
     WavePlayer& player;
     MessageBox& messageBox;
     Shell& shell;
-    PlatformInfo& platform;
     QString folder;                   // the program folder
     std::function<void()> endProgram; // ends the program at once
 };

@@ -31,6 +31,14 @@ void moveTo(QWidget* control, double left, double top)
     control->move(twipsToPixels(left), twipsToPixels(top));
 }
 
+void keepInsideBottomRight(QWidget* control, double inset)
+{
+    const QWidget* window = control->parentWidget();
+    const double top = clientHeightTwips(window) - pixelsToTwips(control->height()) - inset;
+    const double left = clientWidthTwips(window) - pixelsToTwips(control->width()) - inset;
+    moveTo(control, left, top);
+}
+
 double clientWidthTwips(const QWidget* window)
 {
     return pixelsToTwips(window->width());

@@ -26,6 +26,11 @@ void place(QWidget* control, const TwipsRect& rect);
 // Moves a control to a left and top in twips, keeping its size.
 void moveTo(QWidget* control, double left, double top);
 
+// Keeps a control `inset` twips in from the right and bottom edges of its
+// window's client area (Exit on the welcome window, Return on the exam window).
+// A client area smaller than the control gives it negative coordinates.
+void keepInsideBottomRight(QWidget* control, double inset);
+
 // A window's client area in twips.
 double clientWidthTwips(const QWidget* window);
 double clientHeightTwips(const QWidget* window);

@@ -1,17 +1,12 @@
 #include "windows/frmDrive1.h"
 
 #include "engine/Messages.h"
-#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Random.h"
 #include "sound/SoundCues.h"
-#include "timing/SharedState.h"
 #include "windows/Look.h"
-#include "windows/Services.h"
 #include "windows/Twips.h"
 #include "windows/frmMsg.h"
-#include "windows/frmWelcome.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,7 +15,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+
+#include <utility>
 
 namespace veltrin {
 
@@ -55,33 +51,24 @@ const std::array<QString, 4> kLetters {
 
 } // namespace
 
-frmDrive1::Busy::Busy(frmDrive1& window)
-    : m_window(window)
-{
-    ++m_window.m_busy;
-}
-
-frmDrive1::Busy::~Busy()
-{
-    if (--m_window.m_busy == 0 && m_window.m_unloaded && !m_window.m_deleteScheduled) {
-        m_window.m_deleteScheduled = true;
-        m_window.deleteLater();
-    }
-}
-
-frmDrive1::frmDrive1(frmWelcome& welcome)
-    : QWidget(&welcome,
+frmDrive1::frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder)
+    : QWidget(owner,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
-    , m_welcome(welcome)
-    , m_services(welcome.services())
+    , m_session(session)
+    , m_sound(sound)
+    , m_messageBox(messageBox)
+    , m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("frmDrive1"));
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Veltrin's Test"));
     setBackground(this, kLightYellow);
     setFont(sansFont(kDefaultPoints));
     resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
     createControls();
+    connect(&m_session, &ExamSession::elapsedChanged, lblElapsed, &QLabel::setText);
+    connect(&m_session, &ExamSession::timedOut, this, &frmDrive1::getq);
     Form_Load();
 }
 
@@ -201,15 +188,13 @@ void frmDrive1::Form_Load()
         lblAA.at(i)->hide();
         cmdAns.at(i)->hide();
     }
-    m_services.random.seedFromClock();
+    m_session.load();
     cmdExit->setFocus();
 }
 
 void frmDrive1::showExam()
 {
-    if (const QScreen* screen = m_welcome.screen())
-        setGeometry(screen->availableGeometry());
-    showMaximized();
+    showFillingScreen(this, parentWidget());
     raise();
     activateWindow();
     cmdExit->setFocus();
@@ -217,9 +202,7 @@ void frmDrive1::showExam()
 
 void frmDrive1::Form_Resize()
 {
-    const double top = clientHeightTwips(this) - pixelsToTwips(cmdExit->height()) - design::kReturnInset;
-    const double left = clientWidthTwips(this) - pixelsToTwips(cmdExit->width()) - design::kReturnInset;
-    moveTo(cmdExit, left, top);
+    keepInsideBottomRight(cmdExit, design::kReturnInset);
 }
 
 void frmDrive1::resizeEvent(QResizeEvent* event)
@@ -230,42 +213,28 @@ void frmDrive1::resizeEvent(QResizeEvent* event)
 
 void frmDrive1::closeEvent(QCloseEvent* event)
 {
-    // The close box works like Return; the close is never refused.
-    event->ignore();
-    unload();
+    // Every way of closing the window ends here; the close is never refused.
+    Form_Unload();
+    QWidget::closeEvent(event);
 }
 
 void frmDrive1::cmdExit_Click()
 {
-    m_welcome.shared().setTasksw(0);
-    unload();
+    m_session.stop();
+    close();
 }
 
 void frmDrive1::Form_Unload()
 {
-    m_welcome.shared().setTasksw(0);
-}
-
-void frmDrive1::unload()
-{
-    if (m_unloaded)
-        return;
     m_unloaded = true;
-    Form_Unload();
-    hide();
-    if (m_busy == 0 && !m_deleteScheduled) {
-        m_deleteScheduled = true;
-        deleteLater();
-    }
+    m_session.stop();
+    // A message still open goes with the window, and nothing follows it.
+    dropMessage();
 }
 
 void frmDrive1::cmdStart_Click()
 {
-    Busy busy(*this);
-    SharedState& shared = m_welcome.shared();
-    shared.setTasktime(m_services.clock.timeOfDay());
-    shared.setTasksw(1);
-    shared.setTimeexp(0);
+    const bool started = m_session.start();
 
     cmdStart->setEnabled(false);
     cmdStart->hide();
@@ -275,13 +244,12 @@ void frmDrive1::cmdStart_Click()
     lblElapsed->show();
     lblQno->show();
 
-    if (!m_exam.start(m_services.folder, m_services.random)) {
-        // The clock stops before the user is told: a bank that cannot be used
-        // must not also run out the exam time while its message is read.
-        shared.setTasksw(0);
-        m_services.messageBox.information(this, QStringLiteral("Invalid database file."), m_exam.error().detail);
-        if (!m_unloaded)
-            cmdExit_Click();
+    if (!started) {
+        m_messageBox.information(this, QStringLiteral("Invalid database file."), m_session.error().detail(),
+            [window = QPointer<frmDrive1>(this)] {
+                if (window)
+                    window->cmdExit_Click();
+            });
         return;
     }
     getq();
@@ -289,33 +257,29 @@ void frmDrive1::cmdStart_Click()
 
 void frmDrive1::getq()
 {
-    Busy busy(*this);
-    SharedState& shared = m_welcome.shared();
-
-    if (shared.timeexp() == 1) {
-        if (shared.msgsw() == 1 && m_msg)
-            m_msg->unload();
-        msg().setLabel1(timeoutText(m_exam.score, m_exam.qno));
-        showMessage();
-        unload();
+    const ExamSession::Step step = m_session.next();
+    switch (step.kind) {
+    case ExamSession::Step::Kind::TimeOut:
+        // The time-out takes the place of a verdict still open.
+        dropMessage();
+        showMessage(step.text, step.cue, [this] {
+            m_session.acknowledge();
+            close();
+        });
         return;
-    }
-
-    if (!m_exam.advance()) {
-        shared.setTasksw(0);
-        msg().setLabel1(resultText(m_exam.score));
-        m_welcome.MMControl1().playwav(resultCue(m_exam.score));
-        showMessage();
-        m_welcome.MMControl1().closewav();
-        cmdExit_Click();
+    case ExamSession::Step::Kind::Result:
+        showMessage(step.text, step.cue, [this] {
+            m_session.acknowledge();
+            cmdExit_Click();
+        });
         return;
+    case ExamSession::Step::Kind::Question: showq(); return;
     }
-    showq();
 }
 
 void frmDrive1::showq()
 {
-    const QRecord& q = m_exam.curq;
+    const QRecord& q = m_session.curq();
     showPicture(q.picture);
     if (!q.text.isEmpty())
         txtText1->setPlainText(q.text);
@@ -327,7 +291,7 @@ void frmDrive1::showq()
         lblAA.at(i)->setVisible(shown);
         cmdAns.at(i)->setVisible(shown);
     }
-    lblQno->setText(QString::number(m_exam.qno));
+    lblQno->setText(QString::number(m_session.qno()));
     cmdExit->setFocus();
 }
 
@@ -340,7 +304,7 @@ void frmDrive1::showPicture(const QString& name)
         return;
 
     QImage image;
-    const QString path = findProgramFile(m_services.folder, name);
+    const QString path = findProgramFile(m_folder, name);
     if (!path.isEmpty()) {
         QImageReader reader(path);
         const QSize size = reader.size();
@@ -360,24 +324,11 @@ void frmDrive1::showPicture(const QString& name)
 
 void frmDrive1::cmdAns_Click(int index)
 {
-    Busy busy(*this);
-    const bool right = m_exam.isRight(index);
-    msg().setLabel1(m_exam.verdict(index));
-    if (right) {
-        showMessage();
-        // When the time ran out while the verdict was open, the exam has ended
-        // and its window has gone: nothing more to count or to show.
-        if (m_unloaded)
-            return;
-        ++m_exam.score;
-    } else {
-        m_welcome.MMControl1().playwav(wrongAnswerCue(m_services.random.next()));
-        showMessage();
-        m_welcome.MMControl1().closewav();
-        if (m_unloaded)
-            return;
-    }
-    getq();
+    const ExamSession::Verdict verdict = m_session.answer(index);
+    showMessage(verdict.text, verdict.cue, [this] {
+        m_session.acknowledge();
+        getq();
+    });
 }
 
 void frmDrive1::pressAnswer(int index)
@@ -387,28 +338,38 @@ void frmDrive1::pressAnswer(int index)
         button->click();
 }
 
-frmMsg& frmDrive1::msg()
+void frmDrive1::showMessage(const QString& text, const QString& cue, std::function<void()> then)
 {
-    if (!m_msg || m_msg->isUnloaded())
-        m_msg = new frmMsg(this, m_welcome.shared());
-    return *m_msg;
+    m_msg = new frmMsg(this);
+    m_msg->setLabel1(text);
+    m_messageSounds = !cue.isEmpty();
+    if (m_messageSounds)
+        m_sound.playwav(cue);
+    m_afterMessage = std::move(then);
+    connect(m_msg, &frmMsg::unloaded, this, &frmDrive1::messageClosed);
+    m_msg->showModal();
 }
 
-frmMsg* frmDrive1::loadedMessage() const
+frmMsg* frmDrive1::openMessage() const
 {
-    return m_msg && !m_msg->isUnloaded() ? m_msg.data() : nullptr;
+    return m_msg;
 }
 
-void frmDrive1::showMessage()
+void frmDrive1::messageClosed()
 {
-    const QPointer<frmMsg> window = m_msg;
-    if (window && !window->isUnloaded())
-        window->exec();
+    m_msg = nullptr;
+    // A cue still playing stops when its message is closed.
+    if (std::exchange(m_messageSounds, false))
+        m_sound.closewav();
+    if (std::function<void()> then = std::exchange(m_afterMessage, {}))
+        then();
 }
 
-void frmDrive1::setElapsed(const QString& caption)
+void frmDrive1::dropMessage()
 {
-    lblElapsed->setText(caption);
+    m_afterMessage = {};
+    if (frmMsg* open = m_msg)
+        open->unload();
 }
 
 } // namespace veltrin

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "engine/Exam.h"
+#include "engine/ExamSession.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -13,21 +14,29 @@ class QPushButton;
 
 namespace veltrin {
 
+class MessageBox;
+class SoundCues;
 class frmMsg;
-class frmWelcome;
-struct Services;
 
-// The exam window: the instructions and Start, then one question at a time
-// with its picture, three or four answers and the answer buttons A to D, the
-// question number and the elapsed time. It owns the exam state while it is
-// loaded; the welcome window's tick keeps its clock.
+// The exam window: the instructions and Start, then one question at a time.
+// It shows what the exam session decides and forwards its user's actions to
+// it; the session keeps the exam and its clock.
+//
+//   txtText1    the instructions, then the question text
+//   imgImage1   the question's picture
+//   Option1(i)  answer texts A to D      lblAA(i)  their letters
+//   cmdAns(i)   answer buttons A to D    cmdStart  Start
+//   cmdExit     Return                   Label2    the "Question" caption
+//   lblQno      the question number      Label1    the "Time" caption
+//   lblElapsed  the elapsed exam time
 class frmDrive1 final : public QWidget {
     Q_OBJECT
 
 public:
     // Loads the window from its design and runs its load sequence; the caller
-    // shows it.
-    explicit frmDrive1(frmWelcome& welcome);
+    // shows it. `sound` is the welcome window's sound device; pictures come
+    // from `folder`.
+    frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder);
 
     // Shows the window maximized over the welcome window.
     void showExam();
@@ -40,18 +49,11 @@ public:
     // Progress: the next question, the result, or the time-out.
     void getq();
 
-    // The exam clock's display, written by the welcome window's tick.
-    void setElapsed(const QString& caption);
-
-    // Unloads the window: the clock stops, the window goes, and the object is
-    // deleted once no handler of it is still running.
-    void unload();
+    // Whether the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return m_unloaded; }
 
-    // The message window if it is loaded, for the tick and for tests.
-    frmMsg* loadedMessage() const;
-
-    const Exam& exam() const { return m_exam; }
+    // The message window while one is open.
+    frmMsg* openMessage() const;
 
     std::array<QPushButton*, 4> cmdAns {};
     QPlainTextEdit* txtText1 = nullptr;
@@ -71,19 +73,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Keeps the object alive while one of its handlers runs; a window unloaded
-    // meanwhile (by the time-out) is deleted when the outermost one returns.
-    class Busy {
-    public:
-        explicit Busy(frmDrive1& window);
-        ~Busy();
-        Busy(const Busy&) = delete;
-        Busy& operator=(const Busy&) = delete;
-
-    private:
-        frmDrive1& m_window;
-    };
-
     void createControls();
     void Form_Load();
     void Form_Resize();
@@ -92,18 +81,22 @@ private:
     void showPicture(const QString& name);
     void pressAnswer(int index);
 
-    // The message window: setting its text loads it; showing it waits until
-    // it has been unloaded.
-    frmMsg& msg();
-    void showMessage();
+    // Shows `text` in a new message window with its cue playing (none when
+    // empty); `then` runs once the user has closed it. The window is modal and
+    // the call returns at once.
+    void showMessage(const QString& text, const QString& cue, std::function<void()> then);
+    void messageClosed();
+    // Takes an open message away without running what was to follow it.
+    void dropMessage();
 
-    frmWelcome& m_welcome;
-    Services& m_services;
-    Exam m_exam;
+    ExamSession& m_session;
+    SoundCues& m_sound;
+    MessageBox& m_messageBox;
+    QString m_folder;
     QPointer<frmMsg> m_msg;
-    int m_busy = 0;
+    std::function<void()> m_afterMessage;
+    bool m_messageSounds = false; // the open message's cue is playing
     bool m_unloaded = false;
-    bool m_deleteScheduled = false;
 };
 
 } // namespace veltrin

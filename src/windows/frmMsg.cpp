@@ -1,6 +1,5 @@
 #include "windows/frmMsg.h"
 
-#include "timing/SharedState.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
 
@@ -20,11 +19,10 @@ constexpr TwipsRect Label1 {360, 240, 3255, 615};
 
 } // namespace
 
-frmMsg::frmMsg(QWidget* owner, SharedState& shared)
+frmMsg::frmMsg(QWidget* owner)
     : QDialog(owner,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_shared(shared)
 {
     setObjectName(QStringLiteral("frmMsg"));
     setWindowTitle(QStringLiteral("Message"));
@@ -45,18 +43,6 @@ frmMsg::frmMsg(QWidget* owner, SharedState& shared)
 
     connect(cmdExit, &QPushButton::clicked, this, &frmMsg::cmdExit_Click);
     cmdExit->setFocus();
-
-    Form_Load();
-}
-
-void frmMsg::Form_Load()
-{
-    m_shared.setMsgsw(1);
-}
-
-void frmMsg::Form_Unload()
-{
-    m_shared.setMsgsw(0);
 }
 
 void frmMsg::setLabel1(const QString& text)
@@ -70,6 +56,12 @@ QString frmMsg::label1() const
     return Label1->text();
 }
 
+void frmMsg::showModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+}
+
 void frmMsg::cmdExit_Click()
 {
     unload();
@@ -80,9 +72,9 @@ void frmMsg::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    Form_Unload();
     QDialog::done(QDialog::Accepted);
     deleteLater();
+    emit unloaded();
 }
 
 void frmMsg::done(int result)

@@ -7,25 +7,31 @@ class QPushButton;
 
 namespace veltrin {
 
-class SharedState;
-
-// The message window: one text and OK, shown modal by the exam window for each
-// verdict, the result and the time-out. It is loaded when its text is first
-// set and unloaded when it is closed in any way; msgsw tells the rest of the
-// program which of the two it is.
+// The message window: one text and OK, shown modal over the exam window for
+// each verdict, the result and the time-out.
+//
+//   Label1   the message text
+//   cmdExit  OK
+//
+// It is loaded when it is made and unloaded when it is closed in any way (OK,
+// Enter, Escape, the close box, or the time-out taking it away); unloaded()
+// tells its owner, and the window deletes itself afterwards. Showing it
+// returns at once: the owner goes on when unloaded() comes.
 class frmMsg final : public QDialog {
     Q_OBJECT
 
 public:
-    frmMsg(QWidget* owner, SharedState& shared);
+    explicit frmMsg(QWidget* owner);
 
     void setLabel1(const QString& text);
     QString label1() const;
 
-    // Unloads the window: msgsw back to 0, a modal wait on it ends, and the
-    // window is gone once control returns to the event loop.
+    // Shows the window modal over every other window of the program.
+    void showModal();
+
+    // Unloads the window: it goes from the screen, unloaded() is signalled,
+    // and the object is deleted once control returns to the event loop.
     void unload();
-    bool isUnloaded() const { return m_unloaded; }
 
     void cmdExit_Click();
     void done(int result) override;
@@ -33,11 +39,10 @@ public:
     QPushButton* cmdExit = nullptr;
     QLabel* Label1 = nullptr;
 
-private:
-    void Form_Load();
-    void Form_Unload();
+signals:
+    void unloaded();
 
-    SharedState& m_shared;
+private:
     bool m_unloaded = false;
 };
 

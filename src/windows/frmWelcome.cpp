@@ -2,6 +2,7 @@
 
 #include "engine/Messages.h"
 #include "platform/Clock.h"
+#include "windows/AboutText.h"
 #include "windows/CopyR.h"
 #include "windows/Look.h"
 #include "windows/Services.h"
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace veltrin {
 
@@ -36,6 +36,7 @@ frmWelcome::frmWelcome(Services& services)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
     , m_MMControl1(services.player, services.folder)
+    , m_session(services.clock, services.random, services.folder)
 {
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(QStringLiteral("Veltrin's Test"));
@@ -105,11 +106,6 @@ void frmWelcome::createControls()
     setTabOrder(cmdContinue, cmdAbout);
 }
 
-const PlatformInfo& frmWelcome::SysInfo1() const
-{
-    return m_services.platform;
-}
-
 frmDrive1* frmWelcome::drive() const
 {
     return m_drive && !m_drive->isUnloaded() ? m_drive.data() : nullptr;
@@ -119,28 +115,17 @@ void frmWelcome::Form_Load()
 {
     m_MMControl1.playwav(cue::carStart);
     soundsw = 0;
-    placeExit();
+    Form_Resize();
     loadtime = m_services.clock.timeOfDay();
-    m_shared.setStartValues();
-
-    // Borderless and as large as the screen allows, with or without a window
-    // manager to maximize it.
-    if (const QScreen* screen = this->screen())
-        setGeometry(screen->availableGeometry());
-    showMaximized();
+    switch1 = 0;
+    // Borderless and filling the screen.
+    showFillingScreen(this, nullptr);
     cmdContinue->setFocus();
-}
-
-void frmWelcome::placeExit()
-{
-    const double top = clientHeightTwips(this) - pixelsToTwips(cmdExit->height()) - design::kExitInset;
-    const double left = clientWidthTwips(this) - pixelsToTwips(cmdExit->width()) - design::kExitInset;
-    moveTo(cmdExit, left, top);
 }
 
 void frmWelcome::Form_Resize()
 {
-    placeExit();
+    keepInsideBottomRight(cmdExit, design::kExitInset);
 }
 
 void frmWelcome::resizeEvent(QResizeEvent* event)
@@ -161,14 +146,10 @@ void frmWelcome::Timer1_Timer()
 {
     moveCar();
 
-    if (selfAdvanceDue(m_shared.switch1(), m_services.clock.timeOfDay(), loadtime))
+    if (selfAdvanceDue(switch1, m_services.clock.timeOfDay(), loadtime))
         openExamWindow();
 
-    const ExamClock::Result clock = m_examClock.tick(m_shared, m_services.clock.timeOfDay());
-    if (clock.caption && m_drive)
-        m_drive->setElapsed(*clock.caption);
-    if (clock.timedOut && m_drive)
-        m_drive->getq();
+    m_session.tick(m_services.clock.timeOfDay());
 }
 
 void frmWelcome::moveCar()
@@ -196,17 +177,19 @@ void frmWelcome::openExamWindow()
         m_MMControl1.closewav();
         soundsw = 1;
     }
-    m_shared.setSwitch1(1);
+    switch1 = 1;
     if (!drive())
-        m_drive = new frmDrive1(*this);
+        m_drive = new frmDrive1(this, m_session, m_MMControl1, m_services.messageBox, m_services.folder);
     m_drive->showExam();
 }
 
 void frmWelcome::cmdAbout_Click()
 {
-    const QPointer<CopyR> about = new CopyR(*this);
-    about->exec();
-    delete about;
+    // Once the about window has been opened, the exam window is never opened
+    // by itself: the user goes on with Continue.
+    switch1 = 1;
+    auto* about = new CopyR(this, m_services.shell, about::webAddress(m_services.folder));
+    about->showModal();
 }
 
 void frmWelcome::cmdExit_Click()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/ExamSession.h"
 #include "sound/SoundCues.h"
-#include "timing/SharedState.h"
 #include "timing/Tick.h"
 
 #include <QPixmap>
@@ -14,15 +14,21 @@ class QPushButton;
 
 namespace veltrin {
 
-class PlatformInfo;
 class frmDrive1;
 struct Services;
 
-// The welcome window: the start-up window and the hub of the program. It fills
-// the screen with the title, a street scene and a red car driving across, and
-// offers Continue, About and Exit. It stays loaded under the other windows for
-// the whole run and carries what they share: the state below, the one sound
-// device, the one timer and the platform identifier.
+// The welcome window: the start-up window, which fills the screen with the
+// title, a street scene and a red car driving across, and offers Continue,
+// About and Exit. It stays loaded under the other windows for the whole run
+// and carries what lasts that long: the one timer, the one sound device and
+// the exam session, which its tick feeds with the time.
+//
+//   Label2       the title "Veltrin's Test"
+//   Image1       the street scene
+//   imgCar       the moving car; imgCar1 and imgCar2 hold its two frames
+//   cmdContinue  Continue           cmdAbout  About        cmdExit  Exit
+//   Timer1       the tick, every 200 ms
+//   MMControl1   the sound device (every cue of the program plays on it)
 class frmWelcome final : public QWidget {
     Q_OBJECT
 
@@ -33,14 +39,10 @@ public:
     frmWelcome& operator=(const frmWelcome&) = delete;
 
     // The load step: engine-start sound, Exit placed, load time stamped, the
-    // shared state given its start values, the window shown.
+    // self-advance armed, the window shown.
     void Form_Load();
 
-    // What the other windows reach through the welcome window.
-    SharedState& shared() { return m_shared; }
-    SoundCues& MMControl1() { return m_MMControl1; }
-    const PlatformInfo& SysInfo1() const;
-    Services& services() { return m_services; }
+    ExamSession& session() { return m_session; }
 
     // The exam window while it is loaded, else null.
     frmDrive1* drive() const;
@@ -68,6 +70,7 @@ public:
 
     float loadtime = 0.0F; // time of day stamped by the load
     int soundsw = 0;       // 0 while the engine-start sound is still open
+    qint16 switch1 = 0;    // 1 once Continue, the self-advance or About has been used
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,15 +79,13 @@ protected:
 private:
     void createControls();
     void Form_Resize();
-    void placeExit();
     void moveCar();
     // Continue's actions, shared with the tick's self-advance.
     void openExamWindow();
 
     Services& m_services;
-    SharedState m_shared;
     SoundCues m_MMControl1;
-    ExamClock m_examClock;
+    ExamSession m_session;
     QPointer<frmDrive1> m_drive;
     double m_carLeft = 0;
     double m_carTop = 0;

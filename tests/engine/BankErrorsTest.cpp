@@ -25,8 +25,8 @@ Refusal refuse(const TestFolder& folder, ScriptedRandom random = ScriptedRandom 
     Exam exam;
     const bool started = exam.start(folder.path(), random);
     EXPECT_FALSE(started);
-    EXPECT_FALSE(exam.bank.isOpen()) << "a refused bank is closed";
-    return {exam.error().line, exam.error().detail};
+    EXPECT_FALSE(exam.bank().isOpen()) << "a refused bank is closed";
+    return {exam.error().line, exam.error().detail()};
 }
 
 TEST(BankErrors, MissingFile)
@@ -133,7 +133,7 @@ TEST(BankErrors, FaultsInRecordsThatAreNotDrawnDoNotMatter)
     }
     ScriptedRandom random(test::shuffleTo(21, wanted));
     Exam exam;
-    EXPECT_TRUE(exam.start(folder.path(), random)) << exam.error().detail.toStdString();
+    EXPECT_TRUE(exam.start(folder.path(), random)) << exam.error().detail().toStdString();
 }
 
 TEST(BankErrors, DrawnRecordNotEndedByAnEmptyLine)

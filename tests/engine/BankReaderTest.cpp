@@ -17,7 +17,7 @@ using test::TestFolder;
 std::vector<QRecord> readAll(const TestFolder& folder)
 {
     BankReader reader;
-    EXPECT_TRUE(reader.openq(folder.path())) << reader.error().detail.toStdString();
+    EXPECT_TRUE(reader.openq(folder.path())) << reader.error().detail().toStdString();
     std::vector<QRecord> records;
     reader.recno = 0;
     while (reader.dbeof == 0) {
@@ -26,7 +26,7 @@ std::vector<QRecord> readAll(const TestFolder& folder)
         if (reader.recno != before)
             records.push_back(reader.curq());
     }
-    EXPECT_FALSE(reader.failed()) << reader.error().detail.toStdString();
+    EXPECT_FALSE(reader.failed()) << reader.error().detail().toStdString();
     return records;
 }
 
@@ -166,7 +166,7 @@ TEST(BankReader, HeaderNeedsCopyrightExactly)
         BankReader r;
         EXPECT_FALSE(r.openq(folder.path())) << line;
         EXPECT_EQ(r.error().line, 1);
-        EXPECT_TRUE(r.error().detail.contains("Copyright")) << r.error().detail.toStdString();
+        EXPECT_TRUE(r.error().detail().contains("Copyright")) << r.error().detail().toStdString();
         EXPECT_FALSE(r.isOpen());
     }
 }

@@ -26,7 +26,7 @@ std::vector<int> askedInOrder(Exam& exam)
 {
     std::vector<int> asked;
     while (exam.advance())
-        asked.push_back(recordOf(exam.curq));
+        asked.push_back(recordOf(exam.curq()));
     return asked;
 }
 
@@ -39,29 +39,29 @@ TEST(Draw, WorkedExample)
     folder.writeBank(test::bank(100, 100));
     ScriptedRandom random(test::shuffleTo(100, wanted));
     Exam exam;
-    ASSERT_TRUE(exam.start(folder.path(), random)) << exam.error().detail.toStdString();
+    ASSERT_TRUE(exam.start(folder.path(), random)) << exam.error().detail().toStdString();
 
     for (int i = 1; i <= 20; ++i)
-        EXPECT_EQ(exam.drawn[i], wanted[i - 1]);
-    EXPECT_EQ(exam.qorder[1], 2);
-    EXPECT_EQ(exam.qorder[2], 3);
-    EXPECT_EQ(recordOf(exam.examq[1]), 7);
-    EXPECT_EQ(recordOf(exam.examq[2]), 19);
+        EXPECT_EQ(exam.drawn(i), wanted[i - 1]);
+    EXPECT_EQ(exam.qorder(1), 2);
+    EXPECT_EQ(exam.qorder(2), 3);
+    EXPECT_EQ(recordOf(exam.examq(1)), 7);
+    EXPECT_EQ(recordOf(exam.examq(2)), 19);
     // Slot s holds the s-th smallest drawn record.
     std::vector<int> sorted = wanted;
     std::sort(sorted.begin(), sorted.end());
     for (int s = 1; s <= 20; ++s)
-        EXPECT_EQ(recordOf(exam.examq[s]), sorted[s - 1]) << "slot " << s;
+        EXPECT_EQ(recordOf(exam.examq(s)), sorted[s - 1]) << "slot " << s;
 
-    EXPECT_EQ(exam.score, 0);
-    EXPECT_EQ(exam.qno, 0);
+    EXPECT_EQ(exam.score(), 0);
+    EXPECT_EQ(exam.qno(), 0);
     const auto asked = askedInOrder(exam);
     ASSERT_EQ(asked.size(), 20U);
     EXPECT_EQ(asked[0], 19) << "question 1 presents examq(qorder(1)) = examq(2)";
     EXPECT_EQ(asked[1], sorted[2]) << "question 2 presents examq(3), the third-smallest";
     // Question q is the record of rank qorder(q).
     for (int q = 1; q <= 20; ++q)
-        EXPECT_EQ(asked[q - 1], sorted[exam.qorder[q] - 1]);
+        EXPECT_EQ(asked[q - 1], sorted[exam.qorder(q) - 1]);
 }
 
 TEST(Draw, ShuffleUsesOneNumberPerPositionFromTheTop)
@@ -72,18 +72,18 @@ TEST(Draw, ShuffleUsesOneNumberPerPositionFromTheTop)
     Exam exam;
     exam.draw(25, zeros);
     EXPECT_EQ(zeros.taken, 24U) << "one number for each position from 25 down to 2";
-    EXPECT_EQ(exam.deck.size(), 26U);
-    std::set<int> values(exam.deck.begin() + 1, exam.deck.end());
+    EXPECT_EQ(exam.deck().size(), 26U);
+    std::set<int> values(exam.deck().begin() + 1, exam.deck().end());
     EXPECT_EQ(values.size(), 25U) << "a permutation of 1..25";
     EXPECT_EQ(*values.begin(), 1);
     EXPECT_EQ(*values.rbegin(), 25);
 
     // The largest number below 1 keeps every position where it is.
-    ScriptedRandom top({0.99999994F});
+    ScriptedRandom top({test::kKeepsTheDeckInOrder});
     Exam kept;
     kept.draw(32767, top);
     for (int i = 1; i <= 32767; ++i)
-        ASSERT_EQ(kept.deck[i], i) << "r just below 1 picks j = i at every step";
+        ASSERT_EQ(kept.deck()[i], i) << "r just below 1 picks j = i at every step";
 }
 
 TEST(Draw, TwentyRecordsAreAllAskedOnce)
@@ -99,8 +99,8 @@ TEST(Draw, TwentyRecordsAreAllAskedOnce)
         std::vector<int> all(20);
         std::iota(all.begin(), all.end(), 1);
         EXPECT_EQ(asked, all);
-        EXPECT_EQ(exam.qno, 21);
-        EXPECT_FALSE(exam.bank.isOpen());
+        EXPECT_EQ(exam.qno(), 21);
+        EXPECT_FALSE(exam.bank().isOpen());
     }
 }
 
@@ -130,9 +130,9 @@ TEST(Draw, StopsReadingAtTheTwentiethWantedRecord)
     ScriptedRandom random(test::shuffleTo(40, wanted));
     Exam exam;
     ASSERT_TRUE(exam.start(folder.path(), random));
-    EXPECT_EQ(exam.bank.dbeof, 0);
-    EXPECT_FALSE(exam.bank.isOpen());
-    EXPECT_EQ(exam.bank.recno, 20);
+    EXPECT_EQ(exam.bank().dbeof, 0);
+    EXPECT_FALSE(exam.bank().isOpen());
+    EXPECT_EQ(exam.bank().recno, 20);
 }
 
 TEST(Draw, TheLastRecordOfTheBankCanBeTheTwentiethWanted)
@@ -148,10 +148,10 @@ TEST(Draw, TheLastRecordOfTheBankCanBeTheTwentiethWanted)
     wanted.push_back(40);
     ScriptedRandom random(test::shuffleTo(40, wanted));
     Exam exam;
-    ASSERT_TRUE(exam.start(folder.path(), random)) << exam.error().detail.toStdString();
-    EXPECT_EQ(exam.bank.dbeof, 1);
-    EXPECT_FALSE(exam.bank.isOpen());
-    EXPECT_EQ(exam.examq[20].answer[3], "Answer 40d");
+    ASSERT_TRUE(exam.start(folder.path(), random)) << exam.error().detail().toStdString();
+    EXPECT_EQ(exam.bank().dbeof, 1);
+    EXPECT_FALSE(exam.bank().isOpen());
+    EXPECT_EQ(exam.examq(20).answer[3], "Answer 40d");
 }
 
 } // namespace

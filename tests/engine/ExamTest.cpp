@@ -1,36 +1,11 @@
-// Judging answers, the texts of the message window and the result.
+// The texts of the message window, the result and the cues.
 
-#include "engine/Exam.h"
 #include "engine/Messages.h"
 
 #include <gtest/gtest.h>
 
 namespace veltrin {
 namespace {
-
-QString verdictFor(const QString& correct, int index)
-{
-    Exam exam;
-    exam.curq.correct = correct;
-    return exam.verdict(index);
-}
-
-TEST(Judging, RightAnswerSaysCorrect)
-{
-    Exam exam;
-    exam.curq.correct = "2";
-    EXPECT_TRUE(exam.isRight(1));
-    EXPECT_EQ(exam.verdict(1), "Correct");
-    EXPECT_EQ(exam.score, 0) << "the point is counted by the caller once the message is closed";
-}
-
-TEST(Judging, WrongAnswerNamesTheRightLetter)
-{
-    EXPECT_EQ(verdictFor("3", 0), "Wrong.  The correct answer is C");
-    EXPECT_EQ(verdictFor("1", 3), "Wrong.  The correct answer is A");
-    EXPECT_EQ(verdictFor("4", 2), "Wrong.  The correct answer is D");
-    EXPECT_EQ(verdictFor(" 4", 3), "Correct") << "the field is compared as a number";
-}
 
 TEST(Judging, WrongAnswerCueSplitsAtOneHalf)
 {
@@ -56,22 +31,6 @@ TEST(Results, PassMarkIsSeventeen)
 TEST(Results, TimeoutCountsTheQuestionOnScreen)
 {
     EXPECT_EQ(timeoutText(9, 13), "You ran out of time.  You had 9 correct answers out of 13.");
-}
-
-TEST(Progression, TwentyQuestionsThenTheEnd)
-{
-    Exam exam;
-    for (int s = 1; s <= 20; ++s) {
-        exam.examq[s].text = QString::number(s);
-        exam.qorder[s] = 21 - s;
-    }
-    for (int q = 1; q <= 20; ++q) {
-        ASSERT_TRUE(exam.advance());
-        EXPECT_EQ(exam.qno, q);
-        EXPECT_EQ(exam.curq.text, QString::number(21 - q));
-    }
-    EXPECT_FALSE(exam.advance()) << "the twentieth answer is followed by the result";
-    EXPECT_EQ(exam.qno, 21);
 }
 
 TEST(Instructions, ReadExactly)

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             reader.readq();
             const QRecord record = reader.curq();
             (void)correctNumber(record.correct);
-            (void)reader.curqMissingFields();
+            (void)reader.recordFault();
             (void)reader.dbline();
         }
     }
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             for (int index = 0; index < 4; ++index)
                 (void)exam.verdict(index);
         }
-    } else if (exam.error().detail.isEmpty()) {
+    } else if (exam.error().isEmpty()) {
         __builtin_trap(); // a refusal always says why
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "sound/LazyWavePlayer.h"
 #include "sound/QtWavePlayer.h"
 #include "sound/SoundCues.h"
+#include "sound/SoundModule.h"
 #include "sound/WaveFile.h"
 #include "support/Recorders.h"
 #include "support/TestBank.h"
@@ -11,7 +12,11 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace veltrin {
 namespace {
@@ -94,6 +99,18 @@ TEST(LazyWavePlayer, ASoundClosedBeforeItStartedIsNeverPlayed)
     cues.closewav(); // Continue pressed at once
     QCoreApplication::processEvents();
     EXPECT_TRUE(recorder->commands.isEmpty());
+}
+
+TEST(SoundModule, AMissingModuleIsNamedInOneLine)
+{
+    QTemporaryDir folder;
+    testing::internal::CaptureStderr();
+    const std::unique_ptr<WavePlayer> player = loadSoundModule(folder.path());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(player, nullptr);
+    EXPECT_NE(said.find("veltrin-sound"), std::string::npos) << said;
+    EXPECT_NE(said.find(folder.path().toStdString()), std::string::npos) << "the folder it looked in: " << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
 TEST(LazyWavePlayer, NoSoundModuleMeansSilence)

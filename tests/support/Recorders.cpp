@@ -1,5 +1,6 @@
 #include "support/Recorders.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace veltrin::test {
@@ -14,18 +15,18 @@ QStringList RecordingPlayer::opened() const
     return names;
 }
 
-void RecordingShell::execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
-    const QString& directory, int showCommand)
+void RecordingMessageBox::information(
+    QWidget* /*owner*/, const QString& text, const QString& detail, std::function<void()> dismissed)
 {
-    calls << QStringLiteral("execute owner=%1 op=%2 file=%3 params=[%4] dir=[%5] show=%6")
-                 .arg(owner != nullptr ? QStringLiteral("yes") : QStringLiteral("no"), operation, file, parameters,
-                     directory)
-                 .arg(showCommand);
-}
-
-void RecordingShell::run(const QString& commandLine, int windowStyle)
-{
-    calls << QStringLiteral("run [%1] style=%2").arg(commandLine).arg(windowStyle);
+    texts << text;
+    details << detail;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [dismissed = std::move(dismissed)] {
+            if (dismissed)
+                dismissed();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace veltrin::test

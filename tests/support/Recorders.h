@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/MessageBox.h"
-#include "platform/PlatformInfo.h"
 #include "platform/Shell.h"
 #include "sound/WavePlayer.h"
 
@@ -26,34 +25,21 @@ public:
     QStringList commands;
 };
 
-// A message box that is dismissed at once, keeping what it said.
+// A message box that keeps what it said and is dismissed as soon as the event
+// loop next runs, as if the user pressed OK at once.
 class RecordingMessageBox final : public MessageBox {
 public:
-    void information(QWidget* /*owner*/, const QString& text, const QString& detail) override
-    {
-        texts << text;
-        details << detail;
-    }
+    void information(
+        QWidget* owner, const QString& text, const QString& detail, std::function<void()> dismissed) override;
     QStringList texts;
     QStringList details;
 };
 
-// A shell that keeps each hand-over as a line of text.
+// A shell that keeps the addresses it was asked to open.
 class RecordingShell final : public Shell {
 public:
-    void execute(QWidget* owner, const QString& operation, const QString& file, const QString& parameters,
-        const QString& directory, int showCommand) override;
-    void run(const QString& commandLine, int windowStyle) override;
-    QStringList calls;
-};
-
-class FixedPlatform final : public PlatformInfo {
-public:
-    explicit FixedPlatform(int id = kPlatformOther)
-        : id(id)
-    { }
-    int platformId() const override { return id; }
-    int id;
+    void openAddress(const QString& address) override { opened << address; }
+    QStringList opened;
 };
 
 } // namespace veltrin::test

@@ -28,13 +28,14 @@ void ModalResponder::poll()
         return;
     modal->setProperty("answeredByTest", true);
     ++modalsSeen;
+    answered << (modal->objectName().isEmpty() ? QString::fromLatin1(modal->metaObject()->className())
+                                               : modal->objectName());
     if (auto* message = qobject_cast<frmMsg*>(modal))
         messages << message->label1();
     Action action = m_actions.empty() ? Action(pressOk) : std::move(m_actions.front());
     if (!m_actions.empty())
         m_actions.pop_front();
-    // Run outside this slot: a timer does not fire again while its own slot
-    // waits in a nested event loop, and the action may open the next modal.
+    // Run outside this slot: the action may open the next modal.
     QMetaObject::invokeMethod(
         this,
         [action = std::move(action), window = QPointer<QWidget>(modal)] {
@@ -55,6 +56,18 @@ void pressOk(QWidget* modal)
     }
 }
 
+void settle()
+{
+    // A few quiet turns in a row: an answered modal's follow-up may open the
+    // next one, which the responder answers on a later turn.
+    int quiet = 0;
+    for (int turn = 0; turn < 10000 && quiet < 5; ++turn) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        quiet = QApplication::activeModalWidget() == nullptr ? quiet + 1 : 0;
+    }
+}
+
 QSize insetFromBottomRight(const QWidget* control)
 {
     const QRect r = control->geometry();
@@ -63,10 +76,10 @@ QSize insetFromBottomRight(const QWidget* control)
 }
 
 ProgramUnderTest::ProgramUnderTest()
-    : services {clock, random, player, messageBox, shell, platform, folder.path(), [this] { ++ended; }}
+    : services {clock, random, player, messageBox, shell, folder.path(), [this] { ++ended; }}
 {
-    clock.now = 36000.0F;                   // ten in the morning
-    random = ScriptedRandom({0.99999994F}); // keeps the deck in order
+    clock.now = 36000.0F; // ten in the morning
+    random = ScriptedRandom({kKeepsTheDeckInOrder});
     writeBank(20, 20);
     m_welcome = std::make_unique<frmWelcome>(services);
     m_welcome->Timer1.stop();
@@ -83,6 +96,7 @@ void ProgramUnderTest::writeBank(int count, int records)
 frmDrive1& ProgramUnderTest::openExam()
 {
     m_welcome->cmdContinue->click();
+    settle();
     return *drive();
 }
 
@@ -90,6 +104,7 @@ frmDrive1& ProgramUnderTest::startExam()
 {
     frmDrive1& window = openExam();
     window.cmdStart->click();
+    settle();
     return window;
 }
 
@@ -100,19 +115,26 @@ frmDrive1* ProgramUnderTest::drive() const
 
 int ProgramUnderTest::rightIndex() const
 {
-    return correctNumber(drive()->exam().curq.correct) - 1;
+    return correctNumber(m_welcome->session().curq().correct) - 1;
 }
 
 void ProgramUnderTest::answer(bool right)
 {
-    const int index = right ? rightIndex() : (rightIndex() + 1) % 3;
+    const int shown = drive()->cmdAns.at(3)->isVisible() ? 4 : 3;
+    press(right ? rightIndex() : (rightIndex() + 1) % shown);
+}
+
+void ProgramUnderTest::press(int index)
+{
     drive()->cmdAns.at(index)->click();
+    settle();
 }
 
 void ProgramUnderTest::tick(float seconds)
 {
     clock.now += seconds;
     m_welcome->Timer1_Timer();
+    settle();
 }
 
 } // namespace veltrin::test

@@ -25,9 +25,11 @@ class frmWelcome;
 namespace veltrin::test {
 
 // Answers modal windows as they open. Each modal window gets the next action
-// of the queue, or OK when the queue is empty; the texts of message windows
-// are kept in the order they were shown. It polls from a zero-interval timer,
-// which runs inside every nested event loop, so no test waits in real time.
+// of the queue, or OK when the queue is empty. It keeps which windows it
+// answered (their object names: "frmMsg", "CopyR", a message box's
+// "qt_msgbox" class name) and the texts of the message windows, in the order
+// they were shown. It polls from a zero-interval timer whenever the event loop
+// runs (settle() runs it), so no test waits in real time.
 class ModalResponder final : public QObject {
     Q_OBJECT
 
@@ -38,6 +40,7 @@ public:
     void then(Action action) { m_actions.push_back(std::move(action)); }
 
     QStringList messages; // texts of the message windows shown
+    QStringList answered; // object names of the modal windows answered
     int modalsSeen = 0;
 
 private:
@@ -54,9 +57,14 @@ void pressOk(QWidget* modal);
 // window's client area.
 QSize insetFromBottomRight(const QWidget* control);
 
+// Runs the event loop until every modal window has been answered and what
+// follows it has run. Windows answer and close without a nested event loop, so
+// after each action a test lets the loop turn.
+void settle();
+
 // The program with fakes in place of the platform, a bank in a temporary
 // program folder and the welcome window loaded. The tick is stopped: tests
-// call it themselves after setting the clock.
+// call it themselves after setting the clock. Every action below settles.
 class ProgramUnderTest {
 public:
     ProgramUnderTest();
@@ -74,7 +82,11 @@ public:
 
     // The right answer's button index for the question on screen.
     int rightIndex() const;
+    // Presses the right answer, or the next visible button after it (which
+    // can be D).
     void answer(bool right);
+    // Presses answer button `index` (0 for A).
+    void press(int index);
 
     void tick(float seconds); // advance the clock and run one tick
 
@@ -83,7 +95,6 @@ public:
     RecordingPlayer player;
     RecordingMessageBox messageBox;
     RecordingShell shell;
-    FixedPlatform platform;
     TestFolder folder;
     int ended = 0;
     Services services;

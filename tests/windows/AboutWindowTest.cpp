@@ -1,14 +1,14 @@
 // The about window: its texts, the self-advance it ends, and the link handed
-// to the shell in the way each platform family asks for.
+// to the desktop to open.
 
-#include "platform/PlatformInfo.h"
 #include "support/WindowHarness.h"
-#include "timing/SharedState.h"
 #include "windows/AboutText.h"
 #include "windows/CopyR.h"
 #include "windows/frmWelcome.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,10 +19,17 @@ namespace {
 
 using test::ProgramUnderTest;
 
+// The about window the welcome window's About opened, while it is open.
+CopyR* openAbout(ProgramUnderTest& program)
+{
+    program.welcome().cmdAbout->click();
+    return qobject_cast<CopyR*>(QApplication::activeModalWidget());
+}
+
 TEST(AboutWindow, ShowsTheProductAndItsMakers)
 {
     ProgramUnderTest program;
-    CopyR about(program.welcome());
+    CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path()));
     EXPECT_EQ(about.windowTitle(), "Copyright notice");
     EXPECT_EQ(about.size(), QSize(463, 196)) << "6945 x 2940 twips";
     EXPECT_EQ(about.Label3->text(), "Veltrin's Test (v1.1)");
@@ -30,7 +37,6 @@ TEST(AboutWindow, ShowsTheProductAndItsMakers)
     EXPECT_FALSE(about.Label2->text().isEmpty());
     EXPECT_FALSE(about.Image1->pixmap().isNull());
     EXPECT_EQ(about.Image1->size(), QSize(111, 143)) << "the control is the picture's size";
-    EXPECT_EQ(about.Label5->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(about.Label5->toolTip(), about::linkText(about.address()));
     EXPECT_TRUE(about.address().startsWith("file://")) << "the guide shipped in the program folder";
     EXPECT_TRUE(about.address().endsWith("guide/index.html"));
@@ -42,35 +48,32 @@ TEST(AboutWindow, LinkTextDropsTheFinalSlash)
     EXPECT_EQ(about::linkText("file:///opt/veltrin/guide/index.html"), "file:///opt/veltrin/guide/index.html");
 }
 
-TEST(AboutWindow, LoadingItEndsTheSelfAdvance)
+TEST(AboutWindow, OpeningItEndsTheSelfAdvance)
 {
     ProgramUnderTest program;
-    {
-        CopyR about(program.welcome());
-    }
-    EXPECT_EQ(program.welcome().shared().switch1(), 1);
+    program.welcome().cmdAbout->click();
+    EXPECT_EQ(program.welcome().switch1, 1);
+    test::settle();
+    program.tick(30.0F);
+    EXPECT_EQ(program.drive(), nullptr);
 }
 
-TEST(AboutWindow, LinkOnTheWindowsNTFamilyUsesTheShellsOpen)
+TEST(AboutWindow, EveryLinkClickOpensTheAddressAndTheWindowStaysOpen)
 {
     ProgramUnderTest program;
-    program.platform.id = kPlatformWindowsNT;
-    CopyR about(program.welcome());
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
-    ASSERT_EQ(program.shell.calls.size(), 1);
-    EXPECT_EQ(program.shell.calls[0], "execute owner=yes op=open file=" + about.address() + " params=[] dir=[] show=0");
-}
-
-TEST(AboutWindow, LinkElsewhereRunsStartWithTheAddress)
-{
-    ProgramUnderTest program;
-    program.platform.id = kPlatformOther;
-    CopyR about(program.welcome());
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
-    QTest::keyClick(about.Label5, Qt::Key_Space);
-    ASSERT_EQ(program.shell.calls.size(), 3) << "once per click; the window stays open";
-    EXPECT_EQ(program.shell.calls[0], "run [start " + about.address() + "] style=1");
+    program.modals.then([](QWidget*) {}); // leave the about window open
+    const QPointer<CopyR> about = openAbout(program);
+    ASSERT_NE(about, nullptr);
+    QTest::mouseClick(about->Label5, Qt::LeftButton);
+    QTest::mouseClick(about->Label5, Qt::LeftButton);
+    QTest::keyClick(about->Label5, Qt::Key_Space);
+    test::settle();
+    ASSERT_EQ(program.shell.opened.size(), 3) << "once per click";
+    EXPECT_EQ(program.shell.opened[0], about->address());
+    EXPECT_TRUE(about->isVisible());
+    about->cmdOK->click();
+    test::settle();
+    EXPECT_TRUE(about.isNull()) << "OK closes the window, which goes";
 }
 
 } // namespace

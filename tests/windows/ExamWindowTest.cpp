@@ -3,12 +3,12 @@
 
 #include "engine/Messages.h"
 #include "support/WindowHarness.h"
-#include "timing/SharedState.h"
 #include "windows/Twips.h"
 #include "windows/frmDrive1.h"
 #include "windows/frmMsg.h"
 #include "windows/frmWelcome.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -83,7 +83,7 @@ TEST(ExamWindow, StartShowsTheFirstQuestion)
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(drive.cmdAns.at(i)->isVisible());
     EXPECT_EQ(drive.focusWidget(), drive.cmdExit);
-    const SharedState& s = program.welcome().shared();
+    const ExamSession& s = program.welcome().session();
     EXPECT_EQ(s.tasksw(), Value(1));
     EXPECT_EQ(s.timeexp(), Value(0));
     EXPECT_EQ(s.tasktime(), program.clock.now);
@@ -104,7 +104,7 @@ TEST(ExamWindow, WholeExamAnsweredRightPasses)
     EXPECT_EQ(program.player.opened().last(), "honkyea.wav");
     EXPECT_EQ(program.player.commands.last(), "Close");
     EXPECT_EQ(program.drive(), nullptr) << "the exam window has closed";
-    EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+    EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
 }
 
 TEST(ExamWindow, SixteenRightFailsAndSeventeenPasses)
@@ -134,18 +134,19 @@ TEST(ExamWindow, WrongAnswerNamesTheLetterAndPlaysACue)
     frmDrive1& drive = program.startExam();
     program.player.commands.clear();
     drive.cmdAns.at(0)->click();
+    test::settle();
     EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is C");
     ASSERT_EQ(program.player.commands.size(), 4);
     EXPECT_TRUE(program.player.opened().first() == "skid1.wav" || program.player.opened().first() == "siren.wav");
     EXPECT_EQ(program.player.commands.mid(1), (QStringList {"Prev", "Play", "Close"}));
-    EXPECT_EQ(drive.exam().score, 0);
+    EXPECT_EQ(program.welcome().session().score(), 0);
     EXPECT_EQ(drive.lblQno->text(), "2");
 }
 
 TEST(ExamWindow, BothWrongAnswerCuesFollowTheRandomNumber)
 {
     ProgramUnderTest program;
-    program.random = test::ScriptedRandom(std::vector<float>(19, 0.99999994F));
+    program.random = test::ScriptedRandom(std::vector<float>(19, test::kKeepsTheDeckInOrder));
     program.random.append({0.25F, 0.75F, 0.4F, 0.5F});
     program.startExam();
     program.player.commands.clear();
@@ -160,7 +161,7 @@ TEST(ExamWindow, RightAnswersPlayNoSound)
     program.player.commands.clear();
     program.answer(true);
     EXPECT_TRUE(program.player.commands.isEmpty());
-    EXPECT_EQ(program.drive()->exam().score, 1);
+    EXPECT_EQ(program.welcome().session().score(), 1);
 }
 
 TEST(ExamWindow, ThreeAnswerQuestionsHideTheFourthRow)
@@ -206,6 +207,7 @@ TEST(ExamWindow, EmptyAnswersStillShowTheirRows)
     EXPECT_TRUE(drive.cmdAns.at(1)->isVisible());
     EXPECT_EQ(drive.Option1.at(1)->text(), "");
     drive.cmdAns.at(1)->click();
+    test::settle();
     EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is A");
 }
 
@@ -218,12 +220,15 @@ TEST(ExamWindow, KeysAToDPressTheVisibleAnswerButtons)
     program.folder.writeBank(lines);
     frmDrive1& drive = program.startExam();
     QTest::keyClick(drive.cmdExit, Qt::Key_D);
+    test::settle();
     EXPECT_EQ(drive.lblQno->text(), "1") << "a hidden button cannot be pressed";
     QTest::keyClick(drive.cmdExit, Qt::Key_B);
+    test::settle();
     ASSERT_EQ(program.modals.messages.size(), 1);
     EXPECT_EQ(program.modals.messages.last(), "Correct");
     EXPECT_EQ(drive.lblQno->text(), "2");
     QTest::keyClick(drive.txtText1, Qt::Key_1);
+    test::settle();
     ASSERT_EQ(program.modals.messages.size(), 2);
     EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is B");
 }
@@ -256,14 +261,16 @@ TEST(ExamWindow, ReturnAndTheCloseBoxStopTheClock)
         ProgramUnderTest program;
         frmDrive1& drive = program.startExam();
         drive.cmdExit->click();
-        EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+        test::settle();
+        EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
         EXPECT_EQ(program.drive(), nullptr);
     }
     {
         ProgramUnderTest program;
         frmDrive1& drive = program.startExam();
         drive.close();
-        EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+        test::settle();
+        EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
         EXPECT_EQ(program.drive(), nullptr);
         EXPECT_TRUE(program.modals.messages.isEmpty()) << "no confirmation, no result";
     }
@@ -291,14 +298,48 @@ TEST(ExamWindow, TimeOutWithAQuestionOnScreen)
     program.startExam();
     answerMany(program, 9, 3); // question 13 is on screen
     ASSERT_EQ(program.drive()->lblQno->text(), "13");
-    QPointer<frmDrive1> drive = program.drive();
+    const QLabel* elapsed = program.drive()->lblElapsed;
+    QString shownWithTheMessage;
+    program.modals.then([&](QWidget* msg) {
+        shownWithTheMessage = elapsed->text();
+        test::pressOk(msg);
+    });
     program.tick(900.0F);
     EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 9 correct answers out of 13.");
-    EXPECT_EQ(drive->lblElapsed->text(), "15:00") << "the last time shown is the limit";
+    EXPECT_EQ(shownWithTheMessage, "15:00") << "the last time shown is the limit";
     EXPECT_EQ(program.drive(), nullptr);
-    EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
-    EXPECT_EQ(program.welcome().shared().timeexp(), Value(1));
-    EXPECT_EQ(program.welcome().shared().msgsw(), Value(0));
+    EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
+    EXPECT_EQ(program.welcome().session().timeexp(), Value(1));
+    EXPECT_EQ(program.welcome().session().msgsw(), Value(0));
+}
+
+TEST(ExamWindow, TheRealTimerKeepsTickingUnderTheTimeOutMessage)
+{
+    ProgramUnderTest program;
+    program.startExam();
+    program.clock.now += 900.0F;
+    program.modals.then([](QWidget*) {}); // leave the time-out message open
+    frmWelcome& welcome = program.welcome();
+    // The real timer and the real event loop; an interval of 0 fires on every
+    // turn of the loop, so nothing waits in real time.
+    welcome.Timer1.setInterval(0);
+    welcome.Timer1.start();
+    for (int turn = 0; turn < 100 && program.modals.messages.isEmpty(); ++turn)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(program.modals.messages.value(0), "You ran out of time.  You had 0 correct answers out of 1.");
+    ASSERT_NE(QApplication::activeModalWidget(), nullptr) << "the time-out message is open";
+    EXPECT_EQ(program.welcome().session().msgsw(), Value(1));
+
+    const double before = welcome.carLeft();
+    for (int turn = 0; turn < 10; ++turn)
+        QCoreApplication::processEvents();
+    EXPECT_NE(welcome.carLeft(), before) << "the car drives on while the message is open";
+
+    welcome.Timer1.stop();
+    test::pressOk(QApplication::activeModalWidget());
+    test::settle();
+    EXPECT_EQ(program.drive(), nullptr);
+    EXPECT_EQ(program.welcome().session().msgsw(), Value(0));
 }
 
 TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
@@ -309,7 +350,7 @@ TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
         answerMany(program, 4, 0); // question 5 on screen, score 4
         int timeouts = 0;
         program.modals.then([&](QWidget*) {
-            EXPECT_EQ(program.welcome().shared().msgsw(), Value(1));
+            EXPECT_EQ(program.welcome().session().msgsw(), Value(1));
             program.tick(901.0F);
         });
         program.answer(right);
@@ -319,7 +360,7 @@ TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
         EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 4 correct answers out of 5.")
             << "the open verdict's point is not counted; the question on screen is";
         EXPECT_EQ(program.drive(), nullptr);
-        EXPECT_EQ(program.welcome().shared().msgsw(), Value(0));
+        EXPECT_EQ(program.welcome().session().msgsw(), Value(0));
         EXPECT_EQ(program.player.count("Open " + program.folder.path() + "/skidbump.wav"), 0);
     }
 }
@@ -330,9 +371,9 @@ TEST(ExamWindow, ASecondExamAfterATimeOutRunsNormally)
     program.startExam();
     program.tick(900.0F);
     ASSERT_EQ(program.drive(), nullptr);
-    program.random = test::ScriptedRandom({0.99999994F});
+    program.random = test::ScriptedRandom({test::kKeepsTheDeckInOrder});
     frmDrive1& again = program.startExam();
-    const SharedState& s = program.welcome().shared();
+    const ExamSession& s = program.welcome().session();
     EXPECT_EQ(s.timeexp(), Value(0));
     EXPECT_EQ(s.tasksw(), Value(1));
     EXPECT_EQ(s.tasktime(), program.clock.now);
@@ -349,7 +390,7 @@ TEST(ExamWindow, InvalidBankIsRefusedWithItsReason)
     EXPECT_EQ(program.messageBox.texts[0], "Invalid database file.");
     EXPECT_TRUE(program.messageBox.details[0].contains("Line 1")) << program.messageBox.details[0].toStdString();
     EXPECT_EQ(program.drive(), nullptr) << "the window closes as after Return";
-    EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+    EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
 }
 
 TEST(ExamWindow, ExamSpanningMidnightTimesOut)
@@ -360,6 +401,7 @@ TEST(ExamWindow, ExamSpanningMidnightTimesOut)
     program.tick(400.0F);
     program.clock.now -= 86400.0F;
     program.welcome().Timer1_Timer();
+    test::settle();
     EXPECT_EQ(drive.lblElapsed->text(), "6:40");
     program.tick(500.0F);
     EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 0 correct answers out of 1.");

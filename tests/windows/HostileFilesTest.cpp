@@ -3,7 +3,6 @@
 // and nothing crashes.
 
 #include "support/WindowHarness.h"
-#include "timing/SharedState.h"
 #include "windows/frmDrive1.h"
 #include "windows/frmWelcome.h"
 
@@ -35,7 +34,7 @@ Outcome start(ProgramUnderTest& program)
         EXPECT_EQ(program.messageBox.texts.last(), "Invalid database file.");
         EXPECT_FALSE(program.messageBox.details.last().isEmpty());
         EXPECT_EQ(program.drive(), nullptr);
-        EXPECT_EQ(program.welcome().shared().tasksw(), Value(0));
+        EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
         return Outcome::Refused;
     }
     EXPECT_NE(program.drive(), nullptr);

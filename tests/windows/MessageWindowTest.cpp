@@ -1,10 +1,10 @@
-// The message window: loaded by its text, shown modal, and unloaded however it
-// is closed, with msgsw telling the rest of the program which it is.
+// The message window: shown modal with its text, and unloaded however it is
+// closed, which its owner hears of.
 
 #include "support/WindowHarness.h"
-#include "timing/SharedState.h"
 #include "windows/frmMsg.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -16,14 +16,7 @@
 namespace veltrin {
 namespace {
 
-struct Owner {
-    QWidget window;
-    SharedState shared;
-    test::ModalResponder modals;
-    Owner() { shared.setStartValues(); }
-};
-
-TEST(MessageWindow, SettingItsTextLoadsItAndClosingUnloadsIt)
+TEST(MessageWindow, EveryWayOfClosingItUnloadsItOnce)
 {
     using Close = std::function<void(QWidget*)>;
     const std::vector<std::pair<const char*, Close>> ways {
@@ -32,41 +25,49 @@ TEST(MessageWindow, SettingItsTextLoadsItAndClosingUnloadsIt)
         {"Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }},
         {"close box", [](QWidget* w) { w->close(); }},
     };
-    for (const auto& way : ways) {
-        const char* name = way.first;
-        const Close& close = way.second;
-        Owner owner;
-        QPointer<frmMsg> msg = new frmMsg(&owner.window, owner.shared);
+    for (const auto& [name, close] : ways) {
+        QWidget owner;
+        test::ModalResponder modals;
+        QPointer<frmMsg> msg = new frmMsg(&owner);
         msg->setLabel1("Correct");
-        EXPECT_EQ(owner.shared.msgsw(), Value(1)) << name << ": loaded before it is shown";
-        Value whileShown;
-        owner.modals.then([&](QWidget* w) {
-            whileShown = owner.shared.msgsw();
+        int unloads = 0;
+        QObject::connect(msg, &frmMsg::unloaded, [&] { ++unloads; });
+        bool modalWhileShown = false;
+        modals.then([&, close = close](QWidget* w) {
+            modalWhileShown = QApplication::activeModalWidget() == msg;
             close(w);
         });
-        msg->exec();
-        EXPECT_EQ(whileShown, Value(1)) << name;
-        EXPECT_EQ(owner.shared.msgsw(), Value(0)) << name;
-        EXPECT_TRUE(msg.isNull() || msg->isUnloaded()) << name;
-        EXPECT_EQ(owner.modals.modalsSeen, 1) << name << ": one action closes it";
+        msg->showModal();
+        EXPECT_TRUE(msg->isVisible()) << name << ": showing returns at once";
+        test::settle();
+        EXPECT_TRUE(modalWhileShown) << name;
+        EXPECT_EQ(unloads, 1) << name;
+        EXPECT_TRUE(msg.isNull()) << name << ": the window has gone";
+        EXPECT_EQ(modals.answered, QStringList {"frmMsg"}) << name << ": one action closes it";
     }
 }
 
 TEST(MessageWindow, UnloadedFromOutsideWhileShown)
 {
-    // The time-out takes an open message away: the modal wait ends.
-    Owner owner;
-    QPointer<frmMsg> msg = new frmMsg(&owner.window, owner.shared);
+    // The time-out takes an open message away.
+    QWidget owner;
+    QPointer<frmMsg> msg = new frmMsg(&owner);
     msg->setLabel1("Wrong.  The correct answer is C");
-    owner.modals.then([&](QWidget* w) { static_cast<frmMsg*>(w)->unload(); });
-    msg->exec();
-    EXPECT_EQ(owner.shared.msgsw(), Value(0));
+    int unloads = 0;
+    QObject::connect(msg, &frmMsg::unloaded, [&] { ++unloads; });
+    msg->showModal();
+    msg->unload();
+    msg->unload();
+    test::settle();
+    EXPECT_EQ(unloads, 1);
+    EXPECT_TRUE(msg.isNull());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(MessageWindow, Layout)
 {
-    Owner owner;
-    auto* msg = new frmMsg(&owner.window, owner.shared);
+    QWidget owner;
+    auto* msg = new frmMsg(&owner);
     msg->setLabel1("You ran out of time.  You had 20 correct answers out of 20.");
     EXPECT_EQ(msg->windowTitle(), "Message");
     EXPECT_EQ(msg->size(), QSize(262, 106)) << "3930 x 1590 twips";
@@ -79,6 +80,7 @@ TEST(MessageWindow, Layout)
     EXPECT_EQ(msg->focusWidget(), msg->cmdExit);
     EXPECT_EQ(msg->cmdExit->text(), "OK");
     msg->unload();
+    test::settle();
 }
 
 } // namespace

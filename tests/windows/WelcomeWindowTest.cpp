@@ -2,7 +2,6 @@
 // About and Exit, driven tick by tick with a settable clock.
 
 #include "support/WindowHarness.h"
-#include "timing/SharedState.h"
 #include "windows/Twips.h"
 #include "windows/frmDrive1.h"
 #include "windows/frmWelcome.h"
@@ -26,9 +25,9 @@ TEST(WelcomeWindow, LoadPlaysTheEngineAndSetsTheSharedState)
         program.player.commands, (QStringList {"Open " + program.folder.path() + "/carstart.wav", "Prev", "Play"}));
     EXPECT_EQ(w.soundsw, 0);
     EXPECT_EQ(w.loadtime, program.clock.now);
-    const SharedState& s = w.shared();
+    const ExamSession& s = w.session();
     EXPECT_EQ(s.msgsw(), Value(0));
-    EXPECT_EQ(s.switch1(), 0);
+    EXPECT_EQ(w.switch1, 0);
     EXPECT_EQ(s.lasttime(), Value(99));
     EXPECT_EQ(s.tasksw(), Value(0));
     EXPECT_TRUE(s.timeexp().isEmpty());
@@ -63,7 +62,7 @@ TEST(WelcomeWindow, OpensTheExamWindowByItselfAfterNineSeconds)
     EXPECT_TRUE(program.drive()->isVisible());
     EXPECT_EQ(program.player.commands.last(), "Close") << "the engine sound is closed just before";
     EXPECT_EQ(program.welcome().soundsw, 1);
-    EXPECT_EQ(program.welcome().shared().switch1(), 1);
+    EXPECT_EQ(program.welcome().switch1, 1);
     QPointer<frmDrive1> first = program.drive();
     program.tick(30.0F);
     EXPECT_EQ(program.drive(), first.data()) << "at most once per run";
@@ -75,6 +74,7 @@ TEST(WelcomeWindow, ContinueOpensTheExamWindowAtOnce)
     ProgramUnderTest program;
     program.tick(2.0F);
     program.welcome().cmdContinue->click();
+    test::settle();
     QPointer<frmDrive1> exam = program.drive();
     ASSERT_NE(exam, nullptr);
     EXPECT_EQ(program.player.count("Close"), 1);
@@ -85,13 +85,14 @@ TEST(WelcomeWindow, ContinueOpensTheExamWindowAtOnce)
 TEST(WelcomeWindow, ContinueAfterReturnOpensAFreshExamWindow)
 {
     ProgramUnderTest program;
-    program.welcome().cmdContinue->click();
+    program.openExam();
     program.drive()->cmdExit->click();
+    test::settle();
     EXPECT_EQ(program.drive(), nullptr);
     program.tick(20.0F);
     EXPECT_EQ(program.drive(), nullptr) << "Return leaves the self-advance off";
     const int seedings = program.random.seedings;
-    program.welcome().cmdContinue->click();
+    program.openExam();
     ASSERT_NE(program.drive(), nullptr);
     EXPECT_EQ(program.random.seedings, seedings + 1) << "its load ran again";
     EXPECT_TRUE(program.drive()->cmdStart->isVisible());
@@ -103,8 +104,9 @@ TEST(WelcomeWindow, AboutStopsTheSelfAdvanceForGood)
     ProgramUnderTest program;
     program.tick(3.0F);
     program.welcome().cmdAbout->click(); // the responder presses OK at once
-    EXPECT_EQ(program.modals.modalsSeen, 1);
-    EXPECT_EQ(program.welcome().shared().switch1(), 1);
+    test::settle();
+    EXPECT_EQ(program.modals.answered, QStringList {"CopyR"});
+    EXPECT_EQ(program.welcome().switch1, 1);
     program.tick(60.0F);
     EXPECT_EQ(program.drive(), nullptr);
     EXPECT_EQ(program.player.count("Close"), 0) << "the engine sound is left to Continue or Exit";
@@ -120,8 +122,9 @@ TEST(WelcomeWindow, ExitClosesTheSoundDeviceWhateverItsState)
     }
     {
         ProgramUnderTest program;
-        program.welcome().cmdContinue->click();
+        program.openExam();
         program.drive()->cmdExit->click();
+        test::settle();
         program.welcome().cmdExit->click();
         EXPECT_EQ(program.player.count("Close"), 2) << "sent even when already closed";
         EXPECT_EQ(program.ended, 1);
@@ -132,6 +135,7 @@ TEST(WelcomeWindow, TheCarDrivesAndWraps)
 {
     ProgramUnderTest program;
     frmWelcome& w = program.welcome();
+    w.setWindowState(Qt::WindowNoState);
     w.resize(1024, 768); // 15360 twips wide
     program.tick(0.2F);
     EXPECT_FALSE(w.carShowsFrameA()) << "frame B, with speed lines, first";
@@ -151,6 +155,7 @@ TEST(WelcomeWindow, ALowWindowLiftsTheCar)
 {
     ProgramUnderTest program;
     frmWelcome& w = program.welcome();
+    w.setWindowState(Qt::WindowNoState);
     w.resize(1024, 266); // 3990 twips high
     program.tick(0.2F);
     EXPECT_EQ(w.carTop(), 930);

@@ -22,6 +22,7 @@ public:
     BankReport run();
 
 private:
+    void error(const BankError& broken) { error(broken.line, broken.sentence); }
     void error(qint64 line, const QString& message)
     {
         m_report.findings.push_back({Finding::Severity::Error, line, message});
@@ -48,11 +49,7 @@ void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
         if (inRecord) {
             // The record before this one is still open: one read takes both and
             // keeps only the later, so the earlier can never be asked.
-            error(line,
-                QStringLiteral("question %1 starts without an empty line after question %2, "
-                               "so question %2 can never be asked (and an exam that draws it cannot start)")
-                    .arg(m_reader.recno + 1)
-                    .arg(m_reader.recno));
+            error(bankrule::ranOn(line, m_reader.recno + 1));
         }
         break;
     case BankReader::LineKind::Answer:
@@ -72,31 +69,24 @@ BankReport Checker::run()
     m_reader.setLineObserver(
         [this](qint64 line, BankReader::LineKind kind, bool inRecord) { onLine(line, kind, inRecord); });
     if (!m_reader.openPath(m_path)) {
-        error(m_reader.error().line, m_reader.error().detail);
+        error(m_reader.error());
         return m_report;
     }
-    m_report.stats.declared = m_reader.dbcount.toInt();
+    m_report.stats.declared = m_reader.count();
 
     m_reader.recno = 0;
-    while (m_reader.dbeof == 0) {
-        const int before = m_reader.recno;
-        m_reader.readq();
-        if (m_reader.failed()) {
-            error(m_reader.error().line, m_reader.error().detail);
-            break;
-        }
-        if (m_reader.recno != before)
-            checkRecord(m_reader.recno, m_reader.curqLine());
-    }
+    m_reader.readRecords([this] {
+        checkRecord(m_reader.recno, m_reader.curqLine());
+        return true;
+    });
+    if (m_reader.failed())
+        error(m_reader.error());
 
     BankStats& stats = m_report.stats;
     stats.records = m_reader.recno;
     if (stats.records < stats.declared) {
-        error(1,
-            QStringLiteral("the header declares %1 questions but the file holds %2; "
-                           "an exam that draws a missing one cannot start")
-                .arg(stats.declared)
-                .arg(stats.records));
+        // Shown at the header, where the count is mended.
+        error(1, bankrule::endsEarly(m_reader.lineNumber(), stats.records, stats.declared).sentence);
     } else if (stats.records > stats.declared) {
         warning(1,
             QStringLiteral("the header declares %1 questions but the file holds %2; "
@@ -112,17 +102,10 @@ void Checker::checkRecord(int number, qint64 line)
     const QRecord record = m_reader.curq();
     BankStats& stats = m_report.stats;
 
-    if (m_reader.curqMissingFields()) {
-        error(line, QStringLiteral("question %1: the \"Q.\" line has fewer than two \"/\"").arg(number));
-        return;
-    }
+    if (const std::optional<BankError> fault = m_reader.recordFault())
+        error(*fault);
     const int right = correctNumber(record.correct);
-    if (right == 0) {
-        error(line,
-            QStringLiteral("question %1 gives \"%2\" as its right answer; it must be a number from 1 to 4")
-                .arg(number)
-                .arg(record.correct.left(40)));
-    } else {
+    if (right > 0) {
         ++stats.rightAnswers.at(right - 1);
         if (record.answer.at(right - 1).isEmpty()) {
             warning(line,

@@ -1,0 +1,102 @@
+#include "engine/BankRules.h"
+
+namespace veltrin {
+
+QString BankError::detail() const
+{
+    if (line > 0)
+        return QStringLiteral("Line %1: %2.").arg(line).arg(sentence);
+    return sentence + QLatin1Char('.');
+}
+
+namespace bankrule {
+
+namespace {
+
+// Words quoted from a bank are cut short: a refusal is read in a small box.
+QString quoted(const QString& field)
+{
+    return field.left(40);
+}
+
+} // namespace
+
+BankError cannotOpen(const QString& path, const QString& reason)
+{
+    return {0, QStringLiteral("The question bank %1 cannot be read: %2").arg(path, reason)};
+}
+
+BankError lineTooLong(qint64 line, qsizetype maxBytes)
+{
+    return {line, QStringLiteral("the line is longer than %1 bytes").arg(maxBytes)};
+}
+
+BankError lineUnreadable(qint64 line, const QString& reason)
+{
+    return {line, QStringLiteral("the line cannot be read: %1").arg(reason)};
+}
+
+BankError savedAsUtf16()
+{
+    return {1, QStringLiteral("the file is saved as UTF-16 (\"Unicode\") text; save it as UTF-8 or as ANSI text")};
+}
+
+BankError headerOnly()
+{
+    return {1, QStringLiteral("the file ends after its header, so it holds no questions")};
+}
+
+BankError headerWithoutCopyright(bool hasOtherCase)
+{
+    QString sentence = QStringLiteral("the header does not contain the word \"Copyright\"");
+    if (hasOtherCase)
+        sentence += QStringLiteral(" (with a capital C: the word in other letter case does not count)");
+    return {1, sentence};
+}
+
+BankError headerWithoutSpace()
+{
+    return {1, QStringLiteral("the header must begin with the number of questions followed by a space")};
+}
+
+BankError headerCount(const QString& countWord)
+{
+    return {1,
+        QStringLiteral("the header gives \"%1\" as the number of questions; it must be a whole number from %2 to %3")
+            .arg(quoted(countWord))
+            .arg(kMinRecords)
+            .arg(kMaxRecords)};
+}
+
+BankError tooFewSlashes(qint64 line, int number)
+{
+    return {line, QStringLiteral("the \"Q.\" line of question %1 has fewer than two \"/\"").arg(number)};
+}
+
+BankError rightAnswerNotOneToFour(qint64 line, int number, const QString& field)
+{
+    return {line,
+        QStringLiteral("question %1 gives \"%2\" as its right answer; it must be a number from 1 to 4")
+            .arg(number)
+            .arg(quoted(field))};
+}
+
+BankError ranOn(qint64 line, int number)
+{
+    return {line,
+        QStringLiteral("question %1 starts without an empty line after question %2, so question %2 cannot be read")
+            .arg(number)
+            .arg(number - 1)};
+}
+
+BankError endsEarly(qint64 line, int records, int declared)
+{
+    return {line,
+        QStringLiteral("the file ends after question %1, but the header on line 1 declares %2 questions")
+            .arg(records)
+            .arg(declared)};
+}
+
+} // namespace bankrule
+
+} // namespace veltrin
