@@ -9,6 +9,8 @@
 #   icon-48.png ... icon-256.png                 the icon at desktop sizes
 #   veltrin.ico            the 16 and 32 pixel icons in one Windows icon file
 #   veltrin.svg            the desktop icon as a scalable drawing
+#   link-cursor.png        the about window's link pointer: a monochrome hand,
+#                          32 x 32, black, white and transparent
 #
 # Safe to run again: metadata and time stamps are left out, so unchanged
 # drawings give byte-identical files.
@@ -125,8 +127,21 @@ for size in 48 64 128 256; do
   expect "$out/icon-$size.png" "$size" "$size"
 done
 
+# The link pointer: every pixel black, white or transparent, as a monochrome
+# cursor is; the hot spot (5, 0), the tip of the finger, must be black.
+render link-cursor
+convert "$work/link-cursor.png" -background none -channel RGB -colorspace gray -threshold 60% \
+  -channel A -threshold 40% +channel "${png_clean[@]}" "PNG32:$out/link-cursor.png"
+expect "$out/link-cursor.png" 32 32
+tip=$(convert "$out/link-cursor.png" -format '%[pixel:p{5,0}]' info:)
+case "$tip" in
+  *"(0,0,0,1)"* | "black" | "srgba(0,0,0,1)" | "graya(0,1)") ;;
+  *) echo "make-artwork: the link pointer's tip (5, 0) is $tip, not black" >&2; exit 1 ;;
+esac
+
 convert "$out/icon-16.png" "$out/icon-32.png" "$out/veltrin.ico"
 cp "$src/icon.svg" "$out/veltrin.svg"
 
 echo "make-artwork: wrote $(cd "$out" && echo car-a.png car-b.png street.png car-a.bmp car-b.bmp street.bmp portrait.jpg \
-  icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png veltrin.ico veltrin.svg)"
+  icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png veltrin.ico veltrin.svg \
+  link-cursor.png)"
