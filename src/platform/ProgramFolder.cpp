@@ -13,23 +13,40 @@ QString programFolder()
 
 QString programPath(const QString& folder, const QString& backslashName)
 {
-    QString path = folder + backslashName;
+    // Only the name is converted: a backslash in the folder's own name is a
+    // character of that name outside Windows.
+    QString name = backslashName;
 #ifndef Q_OS_WIN
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
 #endif
-    return path;
+    return folder + name;
 }
 
 QString findProgramFile(const QString& folder, const QString& relativeName)
 {
     QString name = relativeName;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    // A NUL can be in a bank's text but never in a file name.
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || QDir::isAbsolutePath(name)
-        || name.contains(QChar(u'\0')))
+    // A NUL can be in a bank's text but never in a file name. The name is
+    // joined to the folder with a separator of its own, so one leading
+    // separator ("\stop.png") still names a file in the folder; two ("\\host")
+    // name a network share, and a drive letter ("C:") another disk.
+    const bool driveLetter = name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter();
+    if (name.isEmpty() || name.startsWith(QLatin1String("//")) || driveLetter || name.contains(QChar(u'\0')))
         return {};
-    QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    parts.removeAll(QStringLiteral("."));
+    // ".." steps back out of a folder the name went into; one that would climb
+    // out of the program folder finds nothing.
+    QStringList parts;
+    for (const QString& part : name.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (parts.isEmpty())
+                return {};
+            parts.removeLast();
+            continue;
+        }
+        parts << part;
+    }
     if (parts.isEmpty())
         return {};
 
@@ -37,8 +54,6 @@ QString findProgramFile(const QString& folder, const QString& relativeName)
     QString path;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
-        if (part == QLatin1String(".."))
-            return {};
         const bool last = i == parts.size() - 1;
         QString found;
         if (QFileInfo::exists(dir.filePath(part))) {

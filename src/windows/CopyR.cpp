@@ -5,6 +5,7 @@
 #include "windows/Look.h"
 #include "windows/Twips.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,11 +63,12 @@ CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
     connect(cmdOK, &QPushButton::clicked, this, &CopyR::cmdOK_Click);
 
     Label5 = textLabel(this, QStringLiteral("Label5"), design::Label5, QString(), sansFont(9.75, false, true));
-    Label5->setAlignment(Qt::AlignCenter);
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette link = Label5->palette();
     link.setColor(QPalette::WindowText, link.color(QPalette::Highlight));
     Label5->setPalette(link);
-    Label5->setCursor(Qt::PointingHandCursor);
+    // Our own pointing hand, the tip of its index finger the hot spot.
+    Label5->setCursor(QCursor(QPixmap(QStringLiteral(":/assets/link-cursor.png")), 5, 0));
     const QString text = about::linkText(m_address);
     Label5->setText(Label5->fontMetrics().elidedText(text, Qt::ElideMiddle, Label5->width()));
     Label5->setToolTip(text);

@@ -41,10 +41,22 @@ QFont courierFont(double points)
     return font;
 }
 
+QRect availableArea(const QWidget* reference)
+{
+    const QScreen* screen = reference != nullptr ? reference->screen() : nullptr;
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
 void showFillingScreen(QWidget* window, const QWidget* reference)
 {
-    if (const QScreen* screen = (reference != nullptr ? reference : window)->screen())
-        window->setGeometry(screen->availableGeometry());
+    // Without a window manager to maximize it, the window still fills the
+    // area. move() places the frame, not the client area, so when a window
+    // manager restores the window to this geometry its title bar is on screen.
+    const QRect area = availableArea(reference != nullptr ? reference : window);
+    if (area.isValid()) {
+        window->move(area.topLeft());
+        window->resize(area.size());
+    }
     window->showMaximized();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 
 class QLabel;
 class QWidget;
@@ -20,6 +21,9 @@ QFont sansFont(double points, bool bold = false, bool underline = false);
 QFont courierFont(double points);
 
 inline constexpr double kDefaultPoints = 8.25;
+
+// The part of the screen of `reference` that windows may use.
+QRect availableArea(const QWidget* reference);
 
 // Shows a window maximized on the screen of `reference` (or its own), as large
 // as the screen allows with or without a window manager to maximize it.

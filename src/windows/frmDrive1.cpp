@@ -9,12 +9,14 @@
 #include "windows/frmMsg.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include <utility>
 
@@ -42,6 +44,8 @@ constexpr TwipsRect lblElapsed {5880, 6000, 1335, 375};
 // Return keeps this far inside the bottom-right corner.
 constexpr double kReturnInset = 500;
 } // namespace design
+
+const QString kNoPicture = QStringLiteral("No picture");
 
 // Pictures larger than this are not question pictures; they are not decoded.
 constexpr int kMaxPictureSide = 4096;
@@ -140,17 +144,24 @@ void frmDrive1::createControls()
     imgImage1->setAlignment(Qt::AlignCenter);
     imgImage1->setWordWrap(true);
     imgImage1->setAccessibleName(QStringLiteral("Picture"));
+    imgImage1->setAccessibleDescription(kNoPicture);
 
     lblElapsed = plainLabel(this, QStringLiteral("lblElapsed"));
     place(lblElapsed, design::lblElapsed);
     lblElapsed->setFont(sansFont(12, true));
-    lblElapsed->setAlignment(Qt::AlignCenter);
+    lblElapsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblElapsed->setFrameShape(QFrame::Box);
     lblElapsed->setAutoFillBackground(true);
     lblElapsed->setBackgroundRole(QPalette::Base);
     lblElapsed->setForegroundRole(QPalette::Text);
-    lblElapsed->setAccessibleName(QStringLiteral("Time"));
     lblElapsed->hide();
+
+    // A screen reader reads the clock and the question number by their
+    // values ("3:07"), each labelled by its caption: "Time 3:07".
+    Label1->setBuddy(lblElapsed);
+    lblElapsed->setAccessibleDescription(Label1->text());
+    Label2->setBuddy(lblQno);
+    lblQno->setAccessibleDescription(Label2->text());
 
     // Tab order: Return, Start, the question, the answer buttons A to D.
     setTabOrder(cmdExit, cmdStart);
@@ -194,10 +205,40 @@ void frmDrive1::Form_Load()
 
 void frmDrive1::showExam()
 {
-    showFillingScreen(this, parentWidget());
+    // An exam window that is already open is only brought to the front.
+    if (!isVisible()) {
+        showFillingScreen(this, parentWidget());
+        cmdExit->setFocus();
+    }
     raise();
     activateWindow();
-    cmdExit->setFocus();
+}
+
+void frmDrive1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The border is fixed. Maximized, the window manager keeps the size; once
+    // restored, the window keeps a fixed size that fits the screen with its
+    // frame, the title bar at the top, so it can be moved but not resized.
+    // The platform restores the window's geometry after telling of the new
+    // state, so the fit waits for the event loop's next turn.
+    if (event->type() == QEvent::WindowStateChange && !isMaximized())
+        QMetaObject::invokeMethod(this, &frmDrive1::fitRestoredWindow, Qt::QueuedConnection);
+}
+
+void frmDrive1::fitRestoredWindow()
+{
+    const QRect area = availableArea(parentWidget());
+    if (isMaximized() || !isVisible() || !area.isValid())
+        return;
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize fitted = area.size().shrunkBy(frame);
+    if (size() != fitted || minimumSize() != fitted || maximumSize() != fitted) {
+        setFixedSize(fitted);
+        resize(fitted);
+    }
+    if (frameGeometry().topLeft() != area.topLeft())
+        move(area.topLeft());
 }
 
 void frmDrive1::Form_Resize()
@@ -209,6 +250,9 @@ void frmDrive1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+    // A platform that restores an older geometry after the fit is fitted again.
+    if (!isMaximized() && minimumSize() == maximumSize() && size() != maximumSize())
+        QMetaObject::invokeMethod(this, &frmDrive1::fitRestoredWindow, Qt::QueuedConnection);
 }
 
 void frmDrive1::closeEvent(QCloseEvent* event)
@@ -300,6 +344,7 @@ void frmDrive1::showPicture(const QString& name)
     imgImage1->clear();
     imgImage1->setFrameShape(QFrame::NoFrame);
     place(imgImage1, design::imgImage1);
+    imgImage1->setAccessibleDescription(name.isEmpty() ? kNoPicture : QStringLiteral("Picture %1").arg(name));
     if (name.isEmpty())
         return;
 

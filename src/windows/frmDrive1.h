@@ -38,7 +38,8 @@ public:
     // from `folder`.
     frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder);
 
-    // Shows the window maximized over the welcome window.
+    // Shows the window maximized over the welcome window, or brings it to the
+    // front when it is open already.
     void showExam();
 
     // Handlers, named after their controls.
@@ -69,6 +70,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -77,6 +79,7 @@ private:
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
+    void fitRestoredWindow();
     void showq();
     void showPicture(const QString& name);
     void pressAnswer(int index);

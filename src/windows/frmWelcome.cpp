@@ -118,9 +118,10 @@ void frmWelcome::Form_Load()
     Form_Resize();
     loadtime = m_services.clock.timeOfDay();
     switch1 = 0;
-    // Borderless and filling the screen.
+    // Borderless and filling the screen; Exit, first in the tab order, has
+    // the focus.
     showFillingScreen(this, nullptr);
-    cmdContinue->setFocus();
+    cmdExit->setFocus();
 }
 
 void frmWelcome::Form_Resize()

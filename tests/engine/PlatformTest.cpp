@@ -61,6 +61,8 @@ TEST(ProgramPath, JoinsFolderAndNameUnchanged)
     EXPECT_EQ(programPath("/opt/veltrin", "\\veltrin.dll"), "/opt/veltrin/veltrin.dll");
     EXPECT_EQ(programPath("/", "\\carstart.wav"), "//carstart.wav") << "a root folder gives two separators";
     EXPECT_EQ(programPath("/opt/v", "\\pictures\\stop.png"), "/opt/v/pictures/stop.png");
+    EXPECT_EQ(programPath("/home/a\\b/veltrin", "\\veltrin.dll"), "/home/a\\b/veltrin/veltrin.dll")
+        << "a backslash in the folder's own name is part of that name";
 #endif
 }
 
@@ -78,14 +80,29 @@ TEST(FindProgramFile, FindsBankPicturesAsWindowsWould)
     EXPECT_EQ(findProgramFile(folder.path(), ".\\Yield.png"), folder.path() + "/yield.PNG");
 }
 
+TEST(FindProgramFile, NamesThatStayInsideTheFolderAreFound)
+{
+    // After the folder and its own separator, Windows reads a leading
+    // separator and a ".." that stays inside the folder as naming a file there.
+    test::TestFolder folder;
+    QDir(folder.path()).mkpath("inner/deeper");
+    folder.writeFile("inner/a.png", "x");
+    folder.writeFile("b.png", "x");
+    EXPECT_EQ(findProgramFile(folder.path(), "\\b.png"), folder.path() + "/b.png");
+    EXPECT_EQ(findProgramFile(folder.path(), "/b.png"), folder.path() + "/b.png");
+    EXPECT_EQ(findProgramFile(folder.path(), "inner\\..\\b.png"), folder.path() + "/b.png");
+    EXPECT_EQ(findProgramFile(folder.path(), "inner\\deeper\\..\\A.PNG"), folder.path() + "/inner/a.png");
+}
+
 TEST(FindProgramFile, NamesThatLeaveTheFolderFindNothing)
 {
     test::TestFolder folder;
     QDir(folder.path()).mkpath("inner");
     folder.writeFile("inner/a.png", "x");
     folder.writeFile("b.png", "x");
-    for (const char* name : {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\b.png", "/etc/passwd",
-             "\\etc\\passwd", "C:\\Windows\\win.ini"})
+    for (const char* name :
+        {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\..\\b.png", "/etc/passwd", "\\etc\\passwd",
+            "C:\\Windows\\win.ini", "c:b.png", "\\\\server\\share\\b.png", "//server/share/b.png", "..", "inner\\.."})
         EXPECT_TRUE(findProgramFile(folder.path(), name).isEmpty()) << name;
     // A NUL is never part of a file name: it finds nothing, without Qt's
     // complaint about a broken file name on the user's terminal.

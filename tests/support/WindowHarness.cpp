@@ -75,8 +75,9 @@ QSize insetFromBottomRight(const QWidget* control)
     return {window->width() - (r.x() + r.width()), window->height() - (r.y() + r.height())};
 }
 
-ProgramUnderTest::ProgramUnderTest()
-    : services {clock, random, player, messageBox, shell, folder.path(), [this] { ++ended; }}
+ProgramUnderTest::ProgramUnderTest(WavePlayer* player)
+    : services {clock, random, player != nullptr ? *player : this->player, messageBox, shell, folder.path(),
+        [this] { ++ended; }}
 {
     clock.now = 36000.0F; // ten in the morning
     random = ScriptedRandom({kKeepsTheDeckInOrder});

@@ -67,7 +67,8 @@ void settle();
 // call it themselves after setting the clock. Every action below settles.
 class ProgramUnderTest {
 public:
-    ProgramUnderTest();
+    // The sound device is `player` when one is given, else the recorder below.
+    explicit ProgramUnderTest(WavePlayer* player = nullptr);
     ~ProgramUnderTest();
 
     // A bank of `records` records, each with four answers and answer 1 right.
