@@ -708,19 +708,33 @@ def school_bus():
 
 
 def slow_moving_vehicle():
-    cx, top, side = W / 2, 6, 124
+    """The emblem on the back of a slow-moving vehicle: a large fluorescent
+    orange triangle framed by three dark-red reflective strips, one along each
+    side.  The corners are cut off square to the strips' ends, so the orange
+    reaches out to each cut corner and the strips do not meet."""
+    cx, top, side = W / 2, 3, 126
     h = side * math.sqrt(3) / 2
-    A, B, C = (cx, top), (cx - side / 2, top + h), (cx + side / 2, top + h)
+    A, B, C = (cx, top), (cx + side / 2, top + h), (cx - side / 2, top + h)
     inc = (cx, top + h * 2 / 3)
-    def shrink(p, k):
-        return (inc[0] + (p[0] - inc[0]) * k, inc[1] + (p[1] - inc[1]) * k)
+    border = 13.0
     r_in = h / 3
-    border = 15
     k = (r_in - border) / r_in
-    body = '<polygon points="%s" fill="#d7141a" stroke="#d7141a" stroke-width="4" stroke-linejoin="round"/>' % pts([A, B, C])
-    body += '<polygon points="%s" fill="#ff6a13"/>' % pts([shrink(p, k) for p in (A, B, C)])
-    # a faint line at the outer edge of the orange, as on the real emblem
-    body += '<polygon points="%s" fill="none" stroke="#a30f13" stroke-width="0.8"/>' % pts([shrink(p, k + 0.02) for p in (A, B, C)])
+    inner = [(inc[0] + (p[0] - inc[0]) * k, inc[1] + (p[1] - inc[1]) * k) for p in (A, B, C)]
+    # each corner is cut along a line square to its bisector, through the
+    # inner (orange) triangle's corner
+    cut = 2 * border            # from the outer corner to the inner one, along the bisector
+    outline = []
+    for i, p in enumerate((A, B, C)):
+        for q in ((A, B, C)[i - 1], (A, B, C)[(i + 1) % 3]):
+            d = math.hypot(q[0] - p[0], q[1] - p[1])
+            t = cut / math.cos(math.radians(30)) / d
+            outline.append((p[0] + (q[0] - p[0]) * t, p[1] + (q[1] - p[1]) * t))
+    # the cut points come out in order round the edge (A toward C, A toward B,
+    # B toward A, ...), so they close as a hexagon with three long sides
+    body = '<polygon points="%s" fill="#9e1b1f" stroke="#5c0d10" stroke-width="1.2" stroke-linejoin="round"/>' % pts(outline)
+    body += '<polygon points="%s" fill="#ff6a13"/>' % pts(inner)
+    # the seams between the orange and the strips, which show on the real emblem
+    body += '<polygon points="%s" fill="none" stroke="#6e1013" stroke-width="0.9"/>' % pts(inner)
     return {"slow-moving-vehicle": svg(body)}
 
 

@@ -266,14 +266,23 @@ def sign_added_lane():
 
 
 def divided(begins):
-    """Road edges splitting round a median (or closing after it); begins: median ahead."""
-    narrow = [(49, 98), (49, 76), (37, 60), (37, 30)]
-    island = 'M54 33 H67 V56 Q67 66 60.5 72 Q54 66 54 56 Z'
-    body = [line(narrow, 7, join='miter'),
-            line([(121 - x, y) for x, y in narrow], 7, join='miter'),
-            '<path d="%s" fill="%s"/>' % (island, BLACK)]
+    """Two-way traffic round a median island: keep right, so the lane going
+    ahead (up) is on the right and the oncoming lane (down) on the left.
+
+    begins: the island starts partway up and the two lanes swing out round
+    either side of its nose.  Otherwise the island is behind and ends partway
+    up, and the lanes swing in to meet as a two-way road: the same figure
+    turned half round, which keeps the ahead lane on the right."""
+    island = 'M54 27 H67 V60 Q67 68 60.5 71 Q54 68 54 60 Z'
+    # both ends kept clear of the border: the oncoming head stops short of the
+    # bottom corner, the ahead shaft starts above it
+    ahead = chain([(69, 95), (69, 86)], bezier((69, 86), (69, 77), (78, 75), (78, 64)), [(78, 50)])
+    oncoming = chain([(43, 33), (43, 64)], bezier((43, 64), (43, 75), (52, 77), (52, 86)))
+    body = ['<path d="%s" fill="%s"/>' % (island, BLACK)]
+    body += arrow(ahead, w=8, hw=19, hl=14)
+    body += arrow(oncoming, w=8, hw=19, hl=14)
     if not begins:
-        body = ['<g transform="translate(0 121) scale(1 -1)">'] + body + ['</g>']
+        body = ['<g transform="rotate(180 60.5 60.5)">'] + body + ['</g>']
     return 121, 121, diamond() + body
 
 
