@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -30,10 +31,10 @@ Finding at(const BankReport& report, qint64 line)
     return {};
 }
 
-bool has(const BankReport& report, Finding::Severity severity, qint64 line, const char* words)
+bool has(const BankReport& report, Finding::Severity severity, qint64 line, const QString& words)
 {
     for (const Finding& f : report.findings) {
-        if (f.line == line && f.severity == severity && f.message.contains(QLatin1String(words)))
+        if (f.line == line && f.severity == severity && f.message.contains(words))
             return true;
     }
     return false;
@@ -98,15 +99,107 @@ TEST(BankCheck, WarnsWhatAnAuthorShouldMend)
     folder.writeFile("notapicture.png", "text");
 
     const BankReport report = check(folder);
-    EXPECT_EQ(report.errors(), 0);
+    EXPECT_EQ(report.errors(), 1);
     EXPECT_TRUE(has(report, kWarning, 2, "outside a question"));
-    EXPECT_TRUE(has(report, kWarning, third + 1, "answer 4 is empty"));
+    EXPECT_TRUE(has(report, kError, third + 1, "answer 4 is empty and the question shows no button D"))
+        << "a question that can never be answered right is an error";
     EXPECT_TRUE(has(report, kWarning, fourth + 1, "no question text"));
     EXPECT_TRUE(has(report, kWarning, sixth + 1, "repeats question 5")) << at(report, sixth + 1).message.toStdString();
-    EXPECT_TRUE(has(report, kWarning, seventh + 1, "not in the program folder"));
+    EXPECT_TRUE(has(report, kWarning, seventh + 1, "is not in " + QDir::toNativeSeparators(folder.path()).toUtf8()))
+        << at(report, seventh + 1).message.toStdString() << ": names the folder it looked in";
     EXPECT_TRUE(has(report, kWarning, eighth + 1, "300 x 120"));
     EXPECT_TRUE(has(report, kWarning, ninth + 1, "cannot be read as a picture"));
     EXPECT_TRUE(has(report, kWarning, 1, "never asked")) << "21 records, 20 declared";
+}
+
+TEST(BankCheck, SaysWhatTheProgramDoesSilently)
+{
+    QStringList lines = test::bank(20, 20);
+    const qsizetype second = lines.indexOf("Question 2");
+    lines.insert(second + 1, "A second text line that replaces the first");
+    const qsizetype blank = lines.indexOf("Q.t5/id5/1") - 1;
+    lines[blank] = " \t ";
+    TestFolder folder;
+    folder.writeBank(lines);
+    const BankReport report = check(folder);
+    EXPECT_TRUE(has(report, kWarning, second + 1, "only the last text line is shown, so this one is dropped"))
+        << at(report, second + 1).message.toStdString();
+    EXPECT_TRUE(has(report, kWarning, blank + 1, "holds only spaces or tabs"))
+        << at(report, blank + 1).message.toStdString();
+    EXPECT_TRUE(has(report, kError, blank + 2, "question 4 cannot be read")) << "the ran-on question is still an error";
+}
+
+TEST(BankCheck, WarnsOfGiveawaysAndOfTextsThatDoNotFit)
+{
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("1. Answer 1a")] = "1. Stop, look both ways, and go only when the way is clear"; // 58 against 9
+    lines[lines.indexOf("1. Answer 2a")] = "1. Stop and go";                                             // not by far
+    lines[lines.indexOf("2. Answer 3b")] = "2. " + QString("word ").repeated(28);                        // 3 lines
+    lines[lines.indexOf("Question 4")] = QString("a question that goes on ").repeated(26);               // 11 lines
+    TestFolder folder;
+    folder.writeBank(lines);
+    const BankReport report = check(folder);
+    const qsizetype q1 = lines.indexOf("Q.t1/id1/1") + 1;
+    EXPECT_TRUE(has(report, kWarning, q1, "gives it away")) << at(report, q1).message.toStdString();
+    EXPECT_FALSE(has(report, kWarning, lines.indexOf("Q.t2/id2/1") + 1, "gives it away"));
+    EXPECT_TRUE(has(report, kWarning, lines.indexOf("Q.t3/id3/1") + 1, "answer 2 is longer than its label shows"));
+    EXPECT_TRUE(has(report, kWarning, lines.indexOf("Q.t4/id4/1") + 1, "longer than the question box shows"));
+    EXPECT_EQ(report.errors(), 0);
+    EXPECT_EQ(report.stats.rightLongest, 2) << "questions 1 and 2";
+    EXPECT_EQ(report.stats.fourAnswer, 20);
+}
+
+TEST(BankCheck, KeyLengthAndWrapping)
+{
+    EXPECT_TRUE(keyLongByFar(QString(31, 'x'), 16)) << "31 > 24 and 31 >= 31";
+    EXPECT_FALSE(keyLongByFar(QString(30, 'x'), 16)) << "only 14 longer";
+    EXPECT_FALSE(keyLongByFar(QString(40, 'x'), 30)) << "not one and a half times";
+    EXPECT_EQ(wrappedLines("", 10), 0);
+    EXPECT_EQ(wrappedLines("aaaa bbbb", 9), 1);
+    EXPECT_EQ(wrappedLines("aaaa bbbbb", 9), 2);
+    EXPECT_EQ(wrappedLines(QString(25, 'x'), 10), 3) << "a long word takes lines of its own";
+}
+
+TEST(BankCheck, StatsCountTopicsAndPicturesNoQuestionUses)
+{
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.signs/id1/1/pictures\\used.png";
+    TestFolder folder;
+    folder.writeBank(lines);
+    QDir(folder.path()).mkdir("pictures");
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/pictures/Used.png");
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/pictures/spare.png");
+    const BankReport report = check(folder);
+    EXPECT_EQ(report.stats.topics.value("signs"), 1);
+    EXPECT_EQ(report.stats.topics.value("t2"), 1);
+    EXPECT_EQ(report.stats.unusedPictures, QStringList {"pictures/spare.png"});
+}
+
+TEST(BankCheck, AHeaderErrorSaysItStoppedThere)
+{
+    TestFolder folder;
+    folder.writeBank(QStringList {"19 Copyright"} + test::bank(0, 19).mid(1));
+    const BankReport report = check(folder);
+    EXPECT_FALSE(report.stats.headerRead);
+    ASSERT_EQ(report.findings.size(), 1U);
+    EXPECT_EQ(report.findings[0].line, 1);
+    EXPECT_FALSE(report.findings[0].message.startsWith("Line")) << "one place, given once";
+}
+
+TEST(BankCheck, TheShippedBankMeetsItsOwnBar)
+{
+    const BankReport report = checkBank(VELTRIN_SHIPPED_BANK, QFileInfo(VELTRIN_SHIPPED_BANK).absolutePath());
+    EXPECT_EQ(report.errors(), 0);
+    EXPECT_EQ(report.warnings(), 0);
+    EXPECT_GE(report.stats.records, 520);
+    for (const int n : report.stats.rightAnswers)
+        EXPECT_LE(n * 100, report.stats.records * 30) << "no letter above 30%";
+    EXPECT_LE(report.stats.rightLongest * 3, report.stats.fourAnswer) << "the key the longest in at most a third";
+    EXPECT_TRUE(report.stats.unusedPictures.isEmpty()) << report.stats.unusedPictures.join(' ').toStdString();
+    const QDir pictures(QFileInfo(VELTRIN_SHIPPED_BANK).absolutePath() + "/pictures");
+    EXPECT_GE(pictures.entryList({"*.png"}, QDir::Files).size(), 160);
+    for (const char* topic : {"alcohol", "licensing", "distraction", "workzones", "roundabouts", "freeway", "parking"})
+        EXPECT_GE(report.stats.topics.value(topic), 15) << topic;
 }
 
 TEST(BankCheck, SamePictureQuestionOnTwoSignsIsNoRepeat)

@@ -3,8 +3,12 @@
 #include "engine/BankReader.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QSet>
 
 #include <algorithm>
 
@@ -33,19 +37,24 @@ private:
     }
     void onLine(qint64 line, BankReader::LineKind kind, bool inRecord);
     void checkRecord(int number, qint64 line);
+    void checkAnswers(int number, qint64 line, const QRecord& record, int right);
     void checkPicture(int number, qint64 line, const QString& picture);
+    void findUnusedPictures();
 
     QString m_path;
     QString m_pictureFolder;
     BankReader m_reader;
     BankReport m_report;
-    QHash<QString, int> m_texts; // simplified question text -> first question with it
+    QHash<QString, int> m_texts;  // simplified question text -> first question with it
+    qint64 m_textLine = 0;        // the current question's text line so far
+    QSet<QString> m_usedPictures; // paths of the pictures the questions name
 };
 
 void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
 {
     switch (kind) {
     case BankReader::LineKind::RecordStart:
+        m_textLine = 0;
         if (inRecord) {
             // The record before this one is still open: one read takes both and
             // keeps only the later, so the earlier can never be asked.
@@ -56,10 +65,26 @@ void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
         if (!inRecord)
             warning(line, QStringLiteral("answer line outside a question; it belongs to nothing and is ignored"));
         break;
-    case BankReader::LineKind::Text:
-        if (!inRecord)
+    case BankReader::LineKind::Text: {
+        const QString text = m_reader.dbline();
+        if (inRecord && text.trimmed().isEmpty()) {
+            warning(line,
+                QStringLiteral("this line holds only spaces or tabs: it looks empty, but only an empty line "
+                               "ends question %1, so what follows runs into it")
+                    .arg(m_reader.recno));
+        } else if (!inRecord) {
             warning(line, QStringLiteral("text outside a question; it belongs to nothing and is ignored"));
+        } else if (m_textLine > 0) {
+            warning(m_textLine,
+                QStringLiteral("question %1 has another text line on line %2; only the last text line is "
+                               "shown, so this one is dropped")
+                    .arg(m_reader.recno)
+                    .arg(line));
+        }
+        if (inRecord && !text.trimmed().isEmpty())
+            m_textLine = line;
         break;
+    }
     case BankReader::LineKind::Empty: break;
     }
 }
@@ -72,6 +97,7 @@ BankReport Checker::run()
         error(m_reader.error());
         return m_report;
     }
+    m_report.stats.headerRead = true;
     m_report.stats.declared = m_reader.count();
 
     m_reader.recno = 0;
@@ -94,7 +120,23 @@ BankReport Checker::run()
                 .arg(stats.declared)
                 .arg(stats.records));
     }
+    findUnusedPictures();
     return m_report;
+}
+
+void Checker::findUnusedPictures()
+{
+    QDirIterator it(m_pictureFolder,
+        {QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"),
+            QStringLiteral("*.gif")},
+        QDir::Files, QDirIterator::Subdirectories);
+    const QDir folder(m_pictureFolder);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!m_usedPictures.contains(QFileInfo(path).canonicalFilePath()))
+            m_report.stats.unusedPictures << folder.relativeFilePath(path);
+    }
+    m_report.stats.unusedPictures.sort();
 }
 
 void Checker::checkRecord(int number, qint64 line)
@@ -104,17 +146,21 @@ void Checker::checkRecord(int number, qint64 line)
 
     if (const std::optional<BankError> fault = m_reader.recordFault())
         error(*fault);
+    ++stats.topics[record.tag1];
     const int right = correctNumber(record.correct);
     if (right > 0) {
         ++stats.rightAnswers.at(right - 1);
         if (record.answer.at(right - 1).isEmpty()) {
-            warning(line,
-                QStringLiteral("question %1 names answer %2 as right, but answer %2 is empty, "
-                               "so it cannot be answered right")
+            const bool noButton = right == 4;
+            error(line,
+                QStringLiteral("question %1 names answer %2 as right, but answer %2 is empty%3, "
+                               "so it can never be answered right")
                     .arg(number)
-                    .arg(right));
+                    .arg(right)
+                    .arg(noButton ? QStringLiteral(" and the question shows no button D") : QString()));
         }
     }
+    checkAnswers(number, line, record, right);
 
     if (record.text.isEmpty()) {
         warning(line,
@@ -122,6 +168,14 @@ void Checker::checkRecord(int number, qint64 line)
                            "would stay on screen")
                 .arg(number));
     } else {
+        if (wrappedLines(record.text, kQuestionLineChars) > kQuestionLines) {
+            warning(line,
+                QStringLiteral("question %1: its text is longer than the question box shows (%2 lines of %3 "
+                               "characters); the rest has to be scrolled to")
+                    .arg(number)
+                    .arg(kQuestionLines)
+                    .arg(kQuestionLineChars));
+        }
         // A picture question is its text and its picture together: "What does
         // this sign mean?" asked of two signs is two questions.
         const QString key = record.text.simplified().toCaseFolded() + QLatin1Char('\n') + record.picture.toCaseFolded();
@@ -149,14 +203,52 @@ void Checker::checkRecord(int number, qint64 line)
     }
 }
 
+void Checker::checkAnswers(int number, qint64 line, const QRecord& record, int right)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (wrappedLines(record.answer.at(i), kAnswerLineChars) > kAnswerLines) {
+            warning(line,
+                QStringLiteral("question %1: answer %2 is longer than its label shows (%3 lines of %4 characters)")
+                    .arg(number)
+                    .arg(i + 1)
+                    .arg(kAnswerLines)
+                    .arg(kAnswerLineChars));
+        }
+    }
+    const bool fourAnswers = !record.answer.at(3).isEmpty();
+    if (fourAnswers)
+        ++m_report.stats.fourAnswer;
+    if (right == 0 || record.answer.at(right - 1).isEmpty())
+        return;
+    int longestOther = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (i != right - 1)
+            longestOther = std::max(longestOther, static_cast<int>(record.answer.at(i).size()));
+    }
+    const QString& key = record.answer.at(right - 1);
+    if (fourAnswers && key.size() > longestOther)
+        ++m_report.stats.rightLongest;
+    if (keyLongByFar(key, longestOther)) {
+        warning(line,
+            QStringLiteral("question %1: the right answer is far longer than any other (%2 characters against "
+                           "%3), which gives it away")
+                .arg(number)
+                .arg(key.size())
+                .arg(longestOther));
+    }
+}
+
 void Checker::checkPicture(int number, qint64 line, const QString& picture)
 {
     const QString path = findProgramFile(m_pictureFolder, picture);
     if (path.isEmpty()) {
         warning(line,
-            QStringLiteral("question %1: the picture \"%2\" is not in the program folder").arg(number).arg(picture));
+            QStringLiteral("question %1: the picture \"%2\" is not in %3")
+                .arg(number)
+                .arg(picture, QDir::toNativeSeparators(QDir(m_pictureFolder).absolutePath())));
         return;
     }
+    m_usedPictures.insert(QFileInfo(path).canonicalFilePath());
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid() || !reader.canRead()) {
@@ -177,6 +269,33 @@ void Checker::checkPicture(int number, qint64 line, const QString& picture)
 }
 
 } // namespace
+
+int wrappedLines(const QString& text, int width)
+{
+    if (text.isEmpty())
+        return 0;
+    int lines = 1;
+    int used = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int length = static_cast<int>(word.size());
+        if (used > 0 && used + 1 + length <= width) {
+            used += 1 + length;
+            continue;
+        }
+        if (used > 0)
+            ++lines;
+        // A word longer than a line fills lines of its own.
+        lines += (length - 1) / width;
+        used = length - ((length - 1) / width) * width;
+    }
+    return lines;
+}
+
+bool keyLongByFar(const QString& right, int longestOther)
+{
+    const auto length = static_cast<double>(right.size());
+    return length > 1.5 * longestOther && right.size() >= longestOther + 15;
+}
 
 int BankReport::errors() const
 {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -18,11 +20,16 @@ struct Finding {
 };
 
 struct BankStats {
-    int declared = 0; // the header's count
-    int records = 0;  // "Q." lines in the file
+    bool headerRead = false; // false when the header was refused and nothing after it was read
+    int declared = 0;        // the header's count
+    int records = 0;         // "Q." lines in the file
     int withPicture = 0;
     int threeAnswer = 0;
+    int fourAnswer = 0;
+    int rightLongest = 0;               // four-answer questions whose right answer is longer than every other
     std::array<int, 4> rightAnswers {}; // how often each of A to D is right
+    QMap<QString, int> topics;          // questions per topic (the first field of the "Q." line)
+    QStringList unusedPictures;         // pictures in the picture folder that no question names
 };
 
 struct BankReport {
@@ -35,6 +42,24 @@ struct BankReport {
 // Largest picture a bank should name: the exam window leaves 129 x 121
 // pixels for it and never scales it.
 inline constexpr int kMaxPictureSide = 200;
+
+// What fits on the exam window at its design size, in characters of the
+// answers' and the question's monospace font (Courier New 9 pt, 7.2 pixels a
+// character at 96 dots per inch): an answer label is 489 pixels wide and two
+// lines high; the question box leaves 439 by 151 pixels inside its frame and
+// margins, ten lines of 14 pixels.
+inline constexpr int kAnswerLineChars = 67;
+inline constexpr int kAnswerLines = 2;
+inline constexpr int kQuestionLineChars = 60;
+inline constexpr int kQuestionLines = 10;
+
+// Lines a text takes when wrapped at word boundaries into lines of `width`
+// characters; a word longer than a line takes lines of its own.
+int wrappedLines(const QString& text, int width);
+
+// A right answer that gives itself away by its length: more than one and a
+// half times as long as the longest other answer, and 15 characters longer.
+bool keyLongByFar(const QString& right, int longestOther);
 
 // Reads a whole bank with the program's own reader and reports everything the
 // program would refuse and everything a bank author should know. Pictures are

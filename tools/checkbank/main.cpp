@@ -3,13 +3,16 @@
 //   veltrin-checkbank [--stats] BANK [PICTURE-FOLDER]
 //
 // Reads the whole bank with the program's own reader and prints, one per line
-// with its line number, everything the program would refuse (errors) and
-// everything a bank author should mend (warnings). Pictures are looked up in
-// PICTURE-FOLDER, by default the folder that holds the bank.
-// Exit status: 0 the bank is sound, 1 warnings only, 2 errors, 64 bad usage.
+// with its line number, everything the program would refuse or could never
+// get right (errors) and everything a bank author should mend (warnings).
+// Pictures are looked up in PICTURE-FOLDER, by default the folder that holds
+// the bank. Exit status: 0 the bank is sound, 1 warnings only, 2 errors,
+// 64 bad usage.
 
 #include "BankCheck.h"
+#include "Version.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
@@ -22,8 +25,23 @@ constexpr int kExitWarnings = 1;
 constexpr int kExitErrors = 2;
 constexpr int kExitUsage = 64;
 
+// "1 error", "2 errors".
+QString counted(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+QString share(int n, int of)
+{
+    return QString::number(of > 0 ? 100.0 * n / of : 0.0, 'f', 1) + QLatin1Char('%');
+}
+
 void printStats(QTextStream& out, const veltrin::BankStats& stats)
 {
+    if (!stats.headerRead) {
+        out << "questions:        not read: the checker stopped at the header\n";
+        return;
+    }
     out << "questions:        " << stats.records << " (header declares " << stats.declared << ")\n";
     out << "with a picture:   " << stats.withPicture << "\n";
     out << "three answers:    " << stats.threeAnswer << "\n";
@@ -31,10 +49,17 @@ void printStats(QTextStream& out, const veltrin::BankStats& stats)
     const char* letters = "ABCD";
     for (int i = 0; i < 4; ++i) {
         const int n = stats.rightAnswers.at(i);
-        const double share = stats.records > 0 ? 100.0 * n / stats.records : 0.0;
-        out << "  " << letters[i] << " " << n << " (" << QString::number(share, 'f', 1) << "%)";
+        out << "  " << letters[i] << " " << n << " (" << share(n, stats.records) << ")";
     }
     out << "\n";
+    out << "right answer the longest: " << stats.rightLongest << " of " << stats.fourAnswer
+        << " four-answer questions (" << share(stats.rightLongest, stats.fourAnswer) << ")\n";
+    out << "questions per topic:\n";
+    for (auto it = stats.topics.constBegin(); it != stats.topics.constEnd(); ++it)
+        out << "  " << it.key().leftJustified(20) << " " << it.value() << "\n";
+    out << "pictures no question uses: " << stats.unusedPictures.size() << "\n";
+    for (const QString& name : stats.unusedPictures)
+        out << "  " << name << "\n";
 }
 
 } // namespace
@@ -42,13 +67,38 @@ void printStats(QTextStream& out, const veltrin::BankStats& stats)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("veltrin-checkbank"));
+    QCoreApplication::setApplicationVersion(QLatin1String(veltrin::version::kVersion));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList args = QCoreApplication::arguments().mid(1);
-    const bool stats = args.removeAll(QStringLiteral("--stats")) > 0;
-    if (args.isEmpty() || args.size() > 2 || args.first().startsWith(QLatin1Char('-'))) {
-        err << "usage: veltrin-checkbank [--stats] BANK [PICTURE-FOLDER]\n";
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Checks a question bank for Veltrin's Test with the program's own reader.\n"
+                       "Errors are what the program refuses, or a question it can never get right;\n"
+                       "warnings are what a bank author should mend. Exit status: 0 sound,\n"
+                       "1 warnings only, 2 errors, 64 bad usage."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption stats(QStringLiteral("stats"),
+        QStringLiteral("Also print counts: questions, pictures, right answers by letter and by length, "
+                       "topics, and pictures no question uses."));
+    parser.addOption(stats);
+    parser.addPositionalArgument(QStringLiteral("BANK"), QStringLiteral("The bank file, for example veltrin.dll."));
+    parser.addPositionalArgument(QStringLiteral("PICTURE-FOLDER"),
+        QStringLiteral("Where the bank's pictures are looked up (default: the folder that holds BANK)."),
+        QStringLiteral("[PICTURE-FOLDER]"));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << parser.errorText() << "\n" << parser.helpText();
+        return kExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(kExitSound);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty() || args.size() > 2) {
+        err << parser.helpText();
         return kExitUsage;
     }
     const QString bank = args.at(0);
@@ -62,10 +112,14 @@ int main(int argc, char* argv[])
         out << (finding.severity == veltrin::Finding::Severity::Error ? " error: " : " warning: ") << finding.message
             << '\n';
     }
-    if (stats)
+    if (parser.isSet(stats))
         printStats(out, report.stats);
-    out << report.stats.records << " questions, " << report.errors() << " errors, " << report.warnings()
-        << " warnings\n";
+    if (report.stats.headerRead)
+        out << counted(report.stats.records, "question", "questions") << ", ";
+    else
+        out << "stopped at the header, ";
+    out << counted(report.errors(), "error", "errors") << ", " << counted(report.warnings(), "warning", "warnings")
+        << "\n";
     out.flush();
 
     if (report.errors() > 0)
