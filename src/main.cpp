@@ -1,8 +1,9 @@
 // Veltrin's Test: a timed practice exam on the rules of driving in the United
-// States. The program has no main procedure of its own beyond this: it hands
-// control to Qt, which loads the welcome window; everything afterwards happens
-// in the windows' handlers.
+// States. The program has no main procedure of its own beyond this: it reads
+// its command line, hands control to Qt, which loads the welcome window, and
+// everything afterwards happens in the windows' handlers.
 
+#include "CommandLine.h"
 #include "Version.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
@@ -16,14 +17,62 @@
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTextStream>
 #include <QTimer>
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+void nameTheApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("veltrin"));
+    QCoreApplication::setApplicationVersion(QLatin1String(veltrin::version::kVersion));
+}
+
+// Answers a command line that asks for no window, or that cannot be used, on
+// the terminal. Returns the exit status, or -1 when the program should start.
+int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line, bool parsed)
+{
+    if (parsed && !line.helpWanted() && !line.versionWanted() && line.bankProblem().isEmpty())
+        return -1;
+    const QCoreApplication app(argc, argv);
+    nameTheApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!parsed) {
+        err << "veltrin: " << line.error() << "\n\n" << line.helpText();
+        return kExitUsage;
+    }
+    if (line.helpWanted()) {
+        out << line.helpText();
+        return 0;
+    }
+    if (line.versionWanted()) {
+        out << "veltrin " << veltrin::version::kVersion << "\n";
+        return 0;
+    }
+    err << "veltrin: the question bank " << line.bankFile() << " cannot be read: " << line.bankProblem() << "\n";
+    return kExitUsage;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    veltrin::CommandLine line;
+    const bool parsed = line.parse(arguments);
+    if (const int status = answerOnTheTerminal(argc, argv, line, parsed); status >= 0)
+        return status;
+
     QApplication app(argc, argv);
+    nameTheApplication();
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
-    QApplication::setApplicationVersion(QLatin1String(veltrin::version::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
 
     const QString folder = veltrin::programFolder();
@@ -34,6 +83,10 @@ int main(int argc, char* argv[])
     veltrin::HostPlatformInfo platform;
     veltrin::DesktopShell shell(platform);
     veltrin::Services services {clock, random, player, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
+    if (!line.bankFile().isEmpty()) {
+        services.bankFile = line.bankFile();
+        services.pictureFolder = QFileInfo(line.bankFile()).absolutePath();
+    }
 
     veltrin::frmWelcome welcome(services);
     welcome.Form_Load();

@@ -22,9 +22,14 @@ QString answerText(const QString& line)
 
 } // namespace
 
+QString BankReader::pathIn(const QString& folder)
+{
+    return programPath(folder, kBankName);
+}
+
 bool BankReader::openq(const QString& folder)
 {
-    return openPath(programPath(folder, kBankName));
+    return openPath(pathIn(folder));
 }
 
 bool BankReader::openPath(const QString& path)

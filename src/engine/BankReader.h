@@ -39,6 +39,9 @@ public:
     QString dbline() const;
     QRecord curq() const;
 
+    // The bank's path in a program folder: the folder and "\\veltrin.dll".
+    static QString pathIn(const QString& folder);
+
     // Opens the bank in `folder` and validates its header. False when the bank
     // cannot be used; error() says why and the file is closed.
     bool openq(const QString& folder);

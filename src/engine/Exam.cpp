@@ -10,8 +10,13 @@ namespace veltrin {
 
 bool Exam::start(const QString& folder, RandomSource& random)
 {
+    return startFrom(BankReader::pathIn(folder), random);
+}
+
+bool Exam::startFrom(const QString& bankPath, RandomSource& random)
+{
     m_error = {};
-    if (!m_bank.openq(folder))
+    if (!m_bank.openPath(bankPath))
         return fail(m_bank.error());
     draw(m_bank.count(), random);
     if (!load())

@@ -23,6 +23,8 @@ public:
     // forward pass and leaves the exam before its first question with a score
     // of 0. False when the bank cannot give an exam; error() says why.
     bool start(const QString& folder, RandomSource& random);
+    // The same for a bank file named by its path.
+    bool startFrom(const QString& bankPath, RandomSource& random);
     const BankError& error() const { return m_error; }
 
     // Shuffles the record numbers 1..n (a full Fisher-Yates shuffle over the

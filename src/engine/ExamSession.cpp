@@ -10,10 +10,10 @@
 
 namespace veltrin {
 
-ExamSession::ExamSession(Clock& clock, RandomSource& random, QString folder)
+ExamSession::ExamSession(Clock& clock, RandomSource& random, QString bankPath)
     : m_clock(clock)
     , m_random(random)
-    , m_folder(std::move(folder))
+    , m_bankPath(std::move(bankPath))
 { }
 
 void ExamSession::load()
@@ -27,7 +27,7 @@ bool ExamSession::start()
     m_tasksw = 1;
     m_timeexp = 0;
     m_pendingCredit = false;
-    if (!m_exam.start(m_folder, m_random)) {
+    if (!m_exam.startFrom(m_bankPath, m_random)) {
         // A bank that cannot be used must not also run out the exam time
         // while its refusal is read.
         m_tasksw = 0;

@@ -49,7 +49,9 @@ public:
         QString cue;
     };
 
-    ExamSession(Clock& clock, RandomSource& random, QString folder);
+    // The exam reads its questions from the bank file `bankPath`, afresh at
+    // every Start.
+    ExamSession(Clock& clock, RandomSource& random, QString bankPath);
 
     // The exam window has loaded: the random source is seeded afresh.
     void load();
@@ -96,7 +98,7 @@ signals:
 private:
     Clock& m_clock;
     RandomSource& m_random;
-    QString m_folder;
+    QString m_bankPath;
     Exam m_exam;
     bool m_pendingCredit = false; // a right answer's verdict is open
 

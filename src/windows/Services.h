@@ -20,8 +20,15 @@ struct Services {
     WavePlayer& player;
     MessageBox& messageBox;
     Shell& shell;
-    QString folder;                   // the program folder
+    QString folder;                   // the program folder: sounds, the guide
     std::function<void()> endProgram; // ends the program at once
+    // The question bank and the folder its pictures are in: by default the
+    // program folder's "veltrin.dll" and the program folder.
+    QString bankFile = {};
+    QString pictureFolder = {};
+
+    QString bankPath() const;
+    QString picturesIn() const { return pictureFolder.isEmpty() ? folder : pictureFolder; }
 };
 
 } // namespace veltrin

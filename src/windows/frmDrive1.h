@@ -34,8 +34,8 @@ class frmDrive1 final : public QWidget {
 
 public:
     // Loads the window from its design and runs its load sequence; the caller
-    // shows it. `sound` is the welcome window's sound device; pictures come
-    // from `folder`.
+    // shows it. `sound` is the welcome window's sound device; pictures are
+    // looked up in `pictureFolder`.
     frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder);
 
     // Shows the window maximized over the welcome window, or brings it to the

@@ -36,7 +36,7 @@ frmWelcome::frmWelcome(Services& services)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
     , m_MMControl1(services.player, services.folder)
-    , m_session(services.clock, services.random, services.folder)
+    , m_session(services.clock, services.random, services.bankPath())
 {
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(QStringLiteral("Veltrin's Test"));
@@ -180,7 +180,7 @@ void frmWelcome::openExamWindow()
     }
     switch1 = 1;
     if (!drive())
-        m_drive = new frmDrive1(this, m_session, m_MMControl1, m_services.messageBox, m_services.folder);
+        m_drive = new frmDrive1(this, m_session, m_MMControl1, m_services.messageBox, m_services.picturesIn());
     m_drive->showExam();
 }
 

@@ -21,7 +21,7 @@ struct SessionRun {
     test::TestFolder folder;
     test::FakeClock clock;
     test::ScriptedRandom random {{test::kKeepsTheDeckInOrder}};
-    ExamSession session {clock, random, folder.path()};
+    ExamSession session {clock, random, BankReader::pathIn(folder.path())};
     QStringList captions;
     int timeouts = 0;
 

@@ -6,6 +6,7 @@
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -75,10 +76,14 @@ QSize insetFromBottomRight(const QWidget* control)
     return {window->width() - (r.x() + r.width()), window->height() - (r.y() + r.height())};
 }
 
-ProgramUnderTest::ProgramUnderTest(WavePlayer* player)
+ProgramUnderTest::ProgramUnderTest(WavePlayer* player, const QString& bankFile)
     : services {clock, random, player != nullptr ? *player : this->player, messageBox, shell, folder.path(),
         [this] { ++ended; }}
 {
+    if (!bankFile.isEmpty()) {
+        services.bankFile = bankFile;
+        services.pictureFolder = QFileInfo(bankFile).absolutePath();
+    }
     clock.now = 36000.0F; // ten in the morning
     random = ScriptedRandom({kKeepsTheDeckInOrder});
     writeBank(20, 20);

@@ -68,7 +68,9 @@ void settle();
 class ProgramUnderTest {
 public:
     // The sound device is `player` when one is given, else the recorder below.
-    explicit ProgramUnderTest(WavePlayer* player = nullptr);
+    // With `bankFile` the exam takes its questions from that file and its
+    // pictures from the file's folder, as --bank gives them.
+    explicit ProgramUnderTest(WavePlayer* player = nullptr, const QString& bankFile = {});
     ~ProgramUnderTest();
 
     // A bank of `records` records, each with four answers and answer 1 right.

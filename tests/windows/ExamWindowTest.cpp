@@ -393,6 +393,41 @@ TEST(ExamWindow, InvalidBankIsRefusedWithItsReason)
     EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
 }
 
+TEST(ExamWindow, ABankOfOnesOwnElsewhereWithItsPictures)
+{
+    test::TestFolder own;
+    QDir(own.path()).mkdir("signs");
+    QImage picture(30, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    picture.save(own.path() + "/signs/mine.png", "PNG");
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/Signs\\Mine.PNG";
+    lines[lines.indexOf("Question 1")] = "My own question";
+    own.writeBank(lines);
+
+    ProgramUnderTest program(nullptr, own.path() + "/veltrin.dll");
+    program.folder.writeBank({"not a bank"}); // the program folder's bank is never read
+    frmDrive1& drive = program.startExam();
+    ASSERT_TRUE(program.messageBox.texts.isEmpty()) << program.messageBox.details.value(0).toStdString();
+    EXPECT_EQ(drive.txtText1->toPlainText(), "My own question");
+    EXPECT_FALSE(drive.imgImage1->pixmap().isNull()) << "its pictures are found beside it";
+    drive.cmdExit->click();
+    test::settle();
+
+    // Read afresh at every Start: an author edits and tries again.
+    lines[lines.indexOf("My own question")] = "Mended question";
+    own.writeBank(lines);
+    program.random = test::ScriptedRandom({test::kKeepsTheDeckInOrder});
+    EXPECT_EQ(program.startExam().txtText1->toPlainText(), "Mended question");
+    program.drive()->cmdExit->click();
+    test::settle();
+    own.writeBank({"20 copyright", "Q.a/b/1", "Question", "1. A", ""});
+    program.startExam();
+    ASSERT_EQ(program.messageBox.texts.size(), 1);
+    EXPECT_EQ(program.messageBox.texts[0], "Invalid database file.");
+    EXPECT_TRUE(program.messageBox.details[0].contains("capital C")) << program.messageBox.details[0].toStdString();
+}
+
 TEST(ExamWindow, ExamSpanningMidnightTimesOut)
 {
     ProgramUnderTest program;
