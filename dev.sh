@@ -17,21 +17,29 @@ need_root() {
 }
 
 # Debian's package names; the same names exist on Ubuntu 22.04 and later.
-packages=(
+# What building and running the program needs:
+run_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev
+  fonts-liberation fonts-dejavu-core
+)
+# What the tests add: the test libraries, the checkers, a display and a sound
+# server for the real program, a screen reader's view of it, the tools that
+# draw the pictures again, and the packaging checks.
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-tidy clang-format
-  fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils openbox
+  dbus at-spi2-core python3 python3-pyatspi
   pulseaudio pulseaudio-utils sox
-  imagemagick
-  dpkg-dev desktop-file-utils appstream
+  imagemagick librsvg2-bin
+  dpkg-dev desktop-file-utils appstream reuse lintian
 )
 
+# install_missing PACKAGE...: installs those of the packages that are missing.
 install_missing() {
   local missing=() p
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ "${#missing[@]}" -gt 0 ]; then
@@ -39,6 +47,10 @@ install_missing() {
     need_root apt-get update -qq
     need_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi
+}
+
+install_test_tools() {
+  install_missing "${run_packages[@]}" "${test_packages[@]}"
   # The sanitizer and fuzzer runtimes belong to the installed clang version.
   local major rt
   major=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)
@@ -52,15 +64,13 @@ install_missing() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build -j "$jobs"
-}
-
 case "${1:-}" in
   run)
-    install_missing
-    build
+    install_missing "${run_packages[@]}"
+    # The program and the bank checker only; ./dev.sh test builds the tests
+    # in the same folder.
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+    cmake --build build -j "$jobs"
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "There is no display to show the program on. Start it from a desktop session," >&2
       echo "or on a headless machine with:  xvfb-run -a ./dev.sh run" >&2
@@ -69,11 +79,11 @@ case "${1:-}" in
     exec "$top/build/bin/veltrin"
     ;;
   test)
-    install_missing
+    install_test_tools
     exec "$top/tools/run-tests.sh"
     ;;
   package)
-    install_missing
+    install_missing "${run_packages[@]}" dpkg-dev
     cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
     cmake --build build-release -j "$jobs" --target package
     ls "$top"/build-release/veltrin_*.deb

@@ -18,7 +18,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 step() { printf '\n==== %s ====\n' "$*"; }
 
 step "build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j "$jobs"
 
 step "tests"

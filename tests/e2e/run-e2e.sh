@@ -8,8 +8,9 @@
 # starts the program under Xvfb and checks with xdotool and screenshots that
 # the welcome window appears, that it opens the exam window by itself about
 # nine seconds later, that Start shows question 1, that the about window's
-# link reaches the desktop's opener, and that Exit ends the process with
-# status 0. Exits 77 (skipped) with a message where Xvfb or xdotool is missing.
+# link reaches the desktop's opener, that Exit ends the process with status
+# 0, and that --bank takes the questions and pictures of a bank elsewhere,
+# read afresh at every Start. Exits 77 (skipped) with a message where Xvfb or xdotool is missing.
 set -euo pipefail
 program=$1
 source=$2
@@ -43,6 +44,15 @@ cp -r "$source/data/guide" "$folder/"
     printf 'Question number %d\r\n1. First\r\n2. Second\r\n3. Third\r\n4. Fourth\r\n\r\n' "$n"
   done
 } >"$folder/veltrin.dll"
+
+mkdir -p "$work/own/Signs"
+cp "$source/data/pictures/yield.png" "$work/own/Signs/Own.PNG"
+{
+  printf '20 Copyright a bank of our own\r\n'
+  for n in $(seq 1 20); do
+    printf 'Q.own/o%d/1/signs\\own.png\r\nWhat does this sign mean, %d?\r\n1. Yield\r\n2. Stop\r\n3. Merge\r\n\r\n' "$n" "$n"
+  done
+} >"$work/own/veltrin.dll"
 
 run_from=$folder
 if [ "$(id -u)" -eq 0 ] && mkdir -p "$work/readonly" \
@@ -121,6 +131,35 @@ status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "Exit ended the program with status 0"
+
+# A bank of one's own in another folder, its picture beside it, named in
+# another letter case: --bank takes both from there.
+PATH=$work/bin:$PATH QT_QPA_PLATFORM=xcb "$run_from/veltrin" --bank "$work/own/veltrin.dll" >"$work/own.log" 2>&1 &
+pid=$!
+for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
+xdotool mousemove 604 28 click 1            # Continue
+sleep 0.8
+[ "$(ink 100x100+470+20)" -eq 0 ] || fail "--bank: a picture showed before Start"
+xdotool mousemove 200 364 click 1           # Start
+sleep 0.8
+[ "$(ink 100x100+470+20)" -gt 0 ] || fail "--bank: the picture beside the bank did not show"
+echo "--bank: question 1 showed with the picture beside the bank"
+xdotool mousemove 954 722 click 1           # Return
+sleep 0.6
+printf '20 copyright\r\nQ.a/b/1\r\nText\r\n1. A\r\n\r\n' >"$work/own/veltrin.dll"
+xdotool mousemove 604 28 click 1            # Continue
+sleep 0.8
+xdotool mousemove 200 364 click 1           # Start, on the bank as it is now
+sleep 0.8
+refusal=$(xdotool search --onlyvisible --name "^Veltrin$" | head -n 1)
+[ -n "$refusal" ] || fail "--bank: an invalid bank was not refused at Start"
+echo "--bank: the edited, invalid bank was refused at Start"
+xdotool key Return                          # OK on the refusal
+sleep 0.6
+xdotool mousemove 958 723 click 1           # Exit
+for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then fail "Exit did not end the program started with --bank"; fi
+echo "Exit ended the program started with --bank"
 DRIVE
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" "$run_from" "$work" || {
