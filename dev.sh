@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian or Ubuntu machine for Veltrin's Test, builds it, and then
 # either starts the program or runs every test:
 #

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The anchor for the start-up and memory figures: the smallest Qt Widgets
 // program that shows a window, built in the same tree with the same flags.
 //

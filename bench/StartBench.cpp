@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How much an exam start costs beside simply reading the bank's lines.
 //
 //   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELTRIN_BENCHMARKS=ON

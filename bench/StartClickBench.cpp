@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // START, from the click to question 1 on the screen, with the real exam window
 // (offscreen) on a bank given as the program folder:
 //

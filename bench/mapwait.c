@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Starts a program and measures the time until its window named NAME is
  * mapped on the X display (the window is shown):
  *

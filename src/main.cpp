@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Veltrin's Test: a timed practice exam on the rules of driving in the United
 // States. The program has no main procedure of its own beyond this: it reads
 // its command line, hands control to Qt, which loads the welcome window, and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's artwork from the drawings in tools/artwork/ into assets/:
 #
 #   car-a.png, car-b.png   the two frames of the welcome window's car (237 x 74, on white)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws every question picture from our generators (tools/pictures/gen_*.py
 # write the SVG drawings) and renders them to data/pictures/*.png.
 set -euo pipefail

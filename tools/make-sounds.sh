@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make-sounds.sh - synthesises the five sound cues that Veltrin's Test plays
 # from its program folder:
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the figures of docs/performance.md, all on this machine in one run:
 #   - start-up: process start to the welcome window mapped, against a minimal
 #     Qt Widgets window built in the same tree (median of 11 runs each);

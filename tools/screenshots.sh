@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots under docs/ from the real program, run under Xvfb with
 # the openbox window manager and driven from the keyboard with xdotool.
 #

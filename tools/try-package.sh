@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package on a fresh Debian 12 root made with debootstrap
 # and starts the program there, as a new user's machine would:
 #

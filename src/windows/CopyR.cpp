@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windows/CopyR.h"
 
 #include "platform/Shell.h"
@@ -90,6 +93,8 @@ CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
     Label4 = textLabel(this, QStringLiteral("Label4"), design::Label4, about::kContact, sansFont(12, true));
     Label3 = textLabel(this, QStringLiteral("Label3"), design::Label3, about::kProductTitle, sansFont(12));
     Label2 = textLabel(this, QStringLiteral("Label2"), design::Label2, about::kCopyright, sansFont(12));
+    Label2->setToolTip(about::kLicence);
+    Label2->setAccessibleDescription(about::kLicence);
     Label1 = textLabel(this, QStringLiteral("Label1"), design::Label1, about::kAuthor, sansFont(12));
 
     setTabOrder(cmdOK, Label5);

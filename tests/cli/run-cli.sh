@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's command line, from outside, without a display:
 #
 #   run-cli.sh PROGRAM

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every question picture comes from our generators, and drawing them again
 # gives the same files: the generators run in a copy of the tree, and each
 # picture they render must match the committed one byte for byte, with none

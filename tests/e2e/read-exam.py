@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the exam window of a running Veltrin's Test as a screen reader does,
 through AT-SPI, and prints what it finds: the clock and the question number
 with the captions that label them, and the picture's description.

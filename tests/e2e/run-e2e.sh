@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program, started as a user starts it, driven from outside:
 #
 #   run-e2e.sh PROGRAM SOURCE-DIR

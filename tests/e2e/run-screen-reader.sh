@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The exam window read from outside as a screen reader reads it, through
 # AT-SPI: the real program under Xvfb on a private session bus, Start
 # pressed, then read-exam.py finds the clock's value labelled "Time" and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Banks the program cannot give an exam from: each is refused with a detail
 // that says what is wrong and where, and nothing is left open.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exam session without a window: Start, verdicts, the score, the result,
 // and the exam clock with its 15-minute limit.
 

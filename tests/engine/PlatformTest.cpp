@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Our stand-ins for the platform: time of day, random source, program paths.
 
 #include "platform/Clock.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The welcome window's car step and self-advance test: arithmetic a user sees
 // as motion.
 

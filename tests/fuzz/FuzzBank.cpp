@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a question bank: the reader reads and decodes every record, an
 // exam starts (or refuses the bank) and is answered through to its result.
 

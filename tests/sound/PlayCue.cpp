@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays one cue through the program's sound device, made as the program makes
 // it (the sound module loaded on the event loop's first turn), and closes it
 // after a while:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound cues: the commands sent to the device, and the wave files it accepts.
 
 #include "sound/LazyWavePlayer.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Listens to the sound device: a PulseAudio server with one null sink is
 # started for the test, a cue is played through the program's real player and
 # closed after one second, and the sink's monitor is recorded. The recording

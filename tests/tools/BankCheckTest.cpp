@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bank checker finds what the program would refuse and what an author
 // should mend, each at its line.
 
@@ -169,6 +172,9 @@ TEST(BankCheck, StatsCountTopicsAndPicturesNoQuestionUses)
     QDir(folder.path()).mkdir("pictures");
     QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/pictures/Used.png");
     QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/pictures/spare.png");
+    QDir(folder.path()).mkpath("example/pictures");
+    folder.writeFile("example/veltrin.dll", "20 Copyright\r\n");
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/example/pictures/theirs.png");
     const BankReport report = check(folder);
     EXPECT_EQ(report.stats.topics.value("signs"), 1);
     EXPECT_EQ(report.stats.topics.value("t2"), 1);

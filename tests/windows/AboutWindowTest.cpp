@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window: its texts, the self-advance it ends, and the link handed
 // to the desktop to open.
 
@@ -40,6 +43,18 @@ TEST(AboutWindow, ShowsTheProductAndItsMakers)
     EXPECT_EQ(about.Label5->toolTip(), about::linkText(about.address()));
     EXPECT_TRUE(about.address().startsWith("file://")) << "the guide shipped in the program folder";
     EXPECT_TRUE(about.address().endsWith("guide/index.html"));
+}
+
+TEST(AboutWindow, EveryTextFitsItsLabel)
+{
+    ProgramUnderTest program;
+    CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path()));
+    for (const QLabel* label : {about.Label1, about.Label2, about.Label3, about.Label4, about.Label5}) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString() << ": " << label->text().toStdString();
+    }
+    EXPECT_TRUE(about.Label2->text().contains("GPL-3.0+")) << "how the program may be reused";
+    EXPECT_TRUE(about.Label2->toolTip().contains("Creative Commons Attribution 4.0"));
 }
 
 TEST(AboutWindow, LinkTextDropsTheFinalSlash)

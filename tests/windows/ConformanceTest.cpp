@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows as their design gives them, checked where a review of the
 // running program found them wanting: focus and tab order, the exam window's
 // fixed border, pictures named the way banks name them, the refusal's box,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exam window taken through whole exams, with a settable clock, a fixed
 // random sequence and a recording sound device.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever files the program is given, an exam either starts normally or the
 // bank is refused with "Invalid database file." and a reason, within a second,
 // and nothing crashes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The message window: shown modal with its text, and unloaded however it is
 // closed, which its owner hears of.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The welcome window: its load, the car, the self-advance, and Continue,
 // About and Exit, driven tick by tick with a settable clock.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window tests run on Qt's offscreen platform unless told otherwise, so they
 // need no display, also when the build lists the tests right after linking.
 

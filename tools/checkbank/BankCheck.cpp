@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "BankCheck.h"
 
 #include "engine/BankReader.h"
@@ -40,6 +43,7 @@ private:
     void checkAnswers(int number, qint64 line, const QRecord& record, int right);
     void checkPicture(int number, qint64 line, const QString& picture);
     void findUnusedPictures();
+    bool inAnotherBanksFolder(const QString& path) const;
 
     QString m_path;
     QString m_pictureFolder;
@@ -124,6 +128,21 @@ BankReport Checker::run()
     return m_report;
 }
 
+bool Checker::inAnotherBanksFolder(const QString& path) const
+{
+    // A folder inside the picture folder that holds a bank of its own (an
+    // example bank, say) keeps its own pictures.
+    const QString top = QDir(m_pictureFolder).canonicalPath();
+    QDir dir = QFileInfo(path).absoluteDir();
+    while (dir.canonicalPath() != top && dir.canonicalPath().startsWith(top)) {
+        if (dir.exists(QStringLiteral("veltrin.dll")))
+            return true;
+        if (!dir.cdUp())
+            break;
+    }
+    return false;
+}
+
 void Checker::findUnusedPictures()
 {
     QDirIterator it(m_pictureFolder,
@@ -133,8 +152,9 @@ void Checker::findUnusedPictures()
     const QDir folder(m_pictureFolder);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (!m_usedPictures.contains(QFileInfo(path).canonicalFilePath()))
-            m_report.stats.unusedPictures << folder.relativeFilePath(path);
+        if (m_usedPictures.contains(QFileInfo(path).canonicalFilePath()) || inAnotherBanksFolder(path))
+            continue;
+        m_report.stats.unusedPictures << folder.relativeFilePath(path);
     }
     m_report.stats.unusedPictures.sort();
 }

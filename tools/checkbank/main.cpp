@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // veltrin-checkbank: checks a question bank before it is given to the program.
 //
 //   veltrin-checkbank [--stats] BANK [PICTURE-FOLDER]

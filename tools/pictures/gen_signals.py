@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the drawings of traffic signals, pavement markings, hand signals and
 the other odd devices as SVG files under tools/pictures/svg/.
 

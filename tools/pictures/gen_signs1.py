@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the regulatory, work-zone and guide sign drawings to tools/pictures/svg/.
 
 Each sign is drawn from plain shapes and the bold narrow sans face, at the size

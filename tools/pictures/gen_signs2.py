@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the warning-sign question pictures as SVG files in svg/.
 
 Most warning signs share one frame (a yellow diamond with rounded corners, a

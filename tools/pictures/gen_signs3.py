@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the third group of question pictures to tools/pictures/svg/: more
 warning, regulatory, school, work-zone, guide and service signs, object
 markers, pavement markings seen from above and two hand signals.

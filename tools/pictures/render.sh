@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every question picture drawn under tools/pictures/svg/ to a PNG of the
 # same name under data/pictures/, at the size the drawing itself declares.
 # The exam window leaves 129 x 121 pixels for a picture and never scales one,
