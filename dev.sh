@@ -23,6 +23,7 @@ need_root() {
 run_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
 )
 # What the tests add: the test libraries, the checkers, a display and a sound

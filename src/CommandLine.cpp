@@ -27,6 +27,11 @@ CommandLine::CommandLine()
                        "FILE's folder, instead of the program folder's veltrin.dll."),
         QStringLiteral("FILE")});
 
+    m_parser.addOption({QStringLiteral("lang"),
+        QStringLiteral("Show the program, its questions and its guide in LANGUAGE: en (English) or es (Spanish). "
+                       "Without it, the system's language chooses."),
+        QStringLiteral("LANGUAGE")});
+
     // Qt's own options: known here so that they are not refused, and left for
     // Qt to act on.
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",

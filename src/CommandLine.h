@@ -28,6 +28,9 @@ public:
     }
     bool versionWanted() const { return m_parser.isSet(QStringLiteral("version")); }
 
+    // The language --lang names ("en", "es"), or empty.
+    QString language() const { return m_parser.value(QStringLiteral("lang")); }
+
     // The bank FILE of --bank, made absolute, or empty.
     QString bankFile() const { return m_bankFile; }
     // Why the bank FILE cannot be used, or empty when it can be read.

@@ -10,6 +10,7 @@
 #include "Version.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
+#include "platform/Language.h"
 #include "platform/PlatformInfo.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtMessageBox.h"
@@ -17,11 +18,13 @@
 #include "sound/LazyWavePlayer.h"
 #include "sound/SoundModule.h"
 #include "windows/Services.h"
+#include "windows/Translations.h"
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 
@@ -78,6 +81,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
 
+    bool unknownLanguage = false;
+    const veltrin::Language language
+        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), &unknownLanguage);
+    if (unknownLanguage) {
+        QTextStream(stderr) << "veltrin: no texts in the language \"" << line.language() << "\"; English it is\n";
+    }
+    veltrin::installTranslations(language);
+
     const QString folder = veltrin::programFolder();
     veltrin::SystemClock clock;
     veltrin::ClockSeededRandom random(clock);
@@ -86,6 +97,7 @@ int main(int argc, char* argv[])
     veltrin::HostPlatformInfo platform;
     veltrin::DesktopShell shell(platform);
     veltrin::Services services {clock, random, player, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
+    services.language = language;
     if (!line.bankFile().isEmpty()) {
         services.bankFile = line.bankFile();
         services.pictureFolder = QFileInfo(line.bankFile()).absolutePath();

@@ -3,6 +3,8 @@
 
 #include "engine/Messages.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
@@ -11,17 +13,20 @@ namespace veltrin {
 QString instructionsText()
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    return QStringLiteral("This exam tests your knowledge of driving rules in the United States.  ")
-        + QStringLiteral("Since the rules differ from state to state, ")
-        + QStringLiteral("refer to your state's motor vehicle laws for definitive answers.") + lineBreak + lineBreak
-        + QStringLiteral("You have 15 minutes to answer 20 questions.  ")
-        + QStringLiteral("To pass the test, you must answer at least 17 questions correctly.") + lineBreak + lineBreak
-        + QStringLiteral("       Press the START button to begin.");
+    // Each piece is translated whole; the pieces are put together as the
+    // English always has, with the line breaks between paragraphs.
+    return QCoreApplication::translate(
+               "Exam", "This exam tests your knowledge of driving rules in the United States.  ")
+        + QCoreApplication::translate("Exam", "Since the rules differ from state to state, ")
+        + QCoreApplication::translate("Exam", "refer to your state's motor vehicle laws for definitive answers.")
+        + lineBreak + lineBreak + QCoreApplication::translate("Exam", "You have 15 minutes to answer 20 questions.  ")
+        + QCoreApplication::translate("Exam", "To pass the test, you must answer at least 17 questions correctly.")
+        + lineBreak + lineBreak + QCoreApplication::translate("Exam", "       Press the START button to begin.");
 }
 
 QString correctText()
 {
-    return QStringLiteral("Correct");
+    return QCoreApplication::translate("Exam", "Correct");
 }
 
 QString answerLetter(int number)
@@ -33,7 +38,7 @@ QString answerLetter(int number)
 
 QString wrongText(const QString& letter)
 {
-    return QStringLiteral("Wrong.  The correct answer is ") + letter;
+    return QCoreApplication::translate("Exam", "Wrong.  The correct answer is %1").arg(letter);
 }
 
 bool passed(int score)
@@ -43,14 +48,17 @@ bool passed(int score)
 
 QString resultText(int score)
 {
-    return (passed(score) ? QStringLiteral("You Pass.  You had ") : QStringLiteral("You Failed.  You had "))
-        + QString::number(score) + QStringLiteral(" correct answers out of 20.");
+    // %n is the score; a translation can make the words agree with it.
+    return passed(score)
+        ? QCoreApplication::translate("Exam", "You Pass.  You had %n correct answers out of 20.", nullptr, score)
+        : QCoreApplication::translate("Exam", "You Failed.  You had %n correct answers out of 20.", nullptr, score);
 }
 
 QString timeoutText(int score, int qno)
 {
-    return QStringLiteral("You ran out of time.  You had ") + QString::number(score)
-        + QStringLiteral(" correct answers out of ") + QString::number(qno) + QStringLiteral(".");
+    return QCoreApplication::translate(
+        "Exam", "You ran out of time.  You had %n correct answers out of %1.", nullptr, score)
+        .arg(qno);
 }
 
 QString wrongAnswerCue(float r)

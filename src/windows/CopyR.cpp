@@ -54,12 +54,12 @@ CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
 {
     setObjectName(QStringLiteral("CopyR"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Copyright notice"));
+    setWindowTitle(tr("Copyright notice"));
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
     setBackground(this, kLightYellow);
     setFont(sansFont(kDefaultPoints));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     place(cmdOK, design::cmdOK);
     cmdOK->setDefault(true);
@@ -75,7 +75,7 @@ CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
     const QString text = about::linkText(m_address);
     Label5->setText(Label5->fontMetrics().elidedText(text, Qt::ElideMiddle, Label5->width()));
     Label5->setToolTip(text);
-    Label5->setAccessibleName(QStringLiteral("Web address"));
+    Label5->setAccessibleName(tr("Web address"));
     Label5->setAccessibleDescription(text);
     // The link can be reached and opened from the keyboard as well.
     Label5->setFocusPolicy(Qt::TabFocus);
@@ -88,14 +88,14 @@ CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
     Image1->setPixmap(portrait);
     if (!portrait.isNull())
         Image1->resize(portrait.size());
-    Image1->setAccessibleName(QStringLiteral("Portrait"));
+    Image1->setAccessibleName(tr("Portrait"));
 
-    Label4 = textLabel(this, QStringLiteral("Label4"), design::Label4, about::kContact, sansFont(12, true));
-    Label3 = textLabel(this, QStringLiteral("Label3"), design::Label3, about::kProductTitle, sansFont(12));
-    Label2 = textLabel(this, QStringLiteral("Label2"), design::Label2, about::kCopyright, sansFont(12));
-    Label2->setToolTip(about::kLicence);
-    Label2->setAccessibleDescription(about::kLicence);
-    Label1 = textLabel(this, QStringLiteral("Label1"), design::Label1, about::kAuthor, sansFont(12));
+    Label4 = textLabel(this, QStringLiteral("Label4"), design::Label4, about::contact(), sansFont(12, true));
+    Label3 = textLabel(this, QStringLiteral("Label3"), design::Label3, about::productTitle(), sansFont(12));
+    Label2 = textLabel(this, QStringLiteral("Label2"), design::Label2, about::copyrightLine(), sansFont(12));
+    Label2->setToolTip(about::licence());
+    Label2->setAccessibleDescription(about::licence());
+    Label1 = textLabel(this, QStringLiteral("Label1"), design::Label1, about::author(), sansFont(12));
 
     setTabOrder(cmdOK, Label5);
     cmdOK->setFocus();

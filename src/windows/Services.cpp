@@ -3,13 +3,13 @@
 
 #include "windows/Services.h"
 
-#include "engine/BankReader.h"
+#include "platform/ProgramFolder.h"
 
 namespace veltrin {
 
 QString Services::bankPath() const
 {
-    return bankFile.isEmpty() ? BankReader::pathIn(folder) : bankFile;
+    return bankFile.isEmpty() ? programPath(folder, bankName(language)) : bankFile;
 }
 
 } // namespace veltrin

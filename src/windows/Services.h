@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/Language.h"
+
 #include <QString>
 
 #include <functional>
@@ -29,6 +31,8 @@ struct Services {
     // program folder's "veltrin.dll" and the program folder.
     QString bankFile = {};
     QString pictureFolder = {};
+    // The language of the texts, the bank and the guide.
+    Language language = Language::English;
 
     QString bankPath() const;
     QString picturesIn() const { return pictureFolder.isEmpty() ? folder : pictureFolder; }

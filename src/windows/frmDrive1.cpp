@@ -48,8 +48,6 @@ constexpr TwipsRect lblElapsed {5880, 6000, 1335, 375};
 constexpr double kReturnInset = 500;
 } // namespace design
 
-const QString kNoPicture = QStringLiteral("No picture");
-
 // Pictures larger than this are not question pictures; they are not decoded.
 constexpr int kMaxPictureSide = 4096;
 
@@ -69,7 +67,7 @@ frmDrive1::frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, Mes
 {
     setObjectName(QStringLiteral("frmDrive1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Veltrin's Test"));
+    setWindowTitle(tr("Veltrin's Test"));
     setBackground(this, kLightYellow);
     setFont(sansFont(kDefaultPoints));
     resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
@@ -95,15 +93,15 @@ void frmDrive1::createControls()
     txtText1->setFont(courierFont(9));
     txtText1->setReadOnly(true);
     txtText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txtText1->setAccessibleName(QStringLiteral("Question"));
+    txtText1->setAccessibleName(tr("Question"));
     txtText1->viewport()->setCursor(Qt::ArrowCursor);
 
-    cmdStart = new QPushButton(QStringLiteral("Start"), this);
+    cmdStart = new QPushButton(tr("Start"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     place(cmdStart, design::cmdStart);
     connect(cmdStart, &QPushButton::clicked, this, &frmDrive1::cmdStart_Click);
 
-    cmdExit = new QPushButton(QStringLiteral("Return"), this);
+    cmdExit = new QPushButton(tr("Return"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     place(cmdExit, design::cmdExit);
     connect(cmdExit, &QPushButton::clicked, this, &frmDrive1::cmdExit_Click);
@@ -115,13 +113,13 @@ void frmDrive1::createControls()
 
     Label2 = plainLabel(this, QStringLiteral("Label2"));
     place(Label2, design::Label2);
-    Label2->setText(QStringLiteral("Question"));
+    Label2->setText(tr("Question", "the caption beside the question number: 735 twips, about 7 letters"));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->hide();
 
     Label1 = plainLabel(this, QStringLiteral("Label1"));
     place(Label1, design::Label1);
-    Label1->setText(QStringLiteral("Time"));
+    Label1->setText(tr("Time"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->hide();
 
@@ -146,8 +144,8 @@ void frmDrive1::createControls()
     place(imgImage1, design::imgImage1);
     imgImage1->setAlignment(Qt::AlignCenter);
     imgImage1->setWordWrap(true);
-    imgImage1->setAccessibleName(QStringLiteral("Picture"));
-    imgImage1->setAccessibleDescription(kNoPicture);
+    imgImage1->setAccessibleName(tr("Picture"));
+    imgImage1->setAccessibleDescription(tr("No picture"));
 
     lblElapsed = plainLabel(this, QStringLiteral("lblElapsed"));
     place(lblElapsed, design::lblElapsed);
@@ -164,7 +162,7 @@ void frmDrive1::createControls()
     Label1->setBuddy(lblElapsed);
     lblElapsed->setAccessibleDescription(Label1->text());
     Label2->setBuddy(lblQno);
-    lblQno->setAccessibleDescription(Label2->text());
+    lblQno->setAccessibleDescription(tr("Question"));
 
     // Tab order: Return, Start, the question, the answer buttons A to D.
     setTabOrder(cmdExit, cmdStart);
@@ -292,8 +290,8 @@ void frmDrive1::cmdStart_Click()
     lblQno->show();
 
     if (!started) {
-        m_messageBox.information(this, QStringLiteral("Invalid database file."), m_session.error().detail(),
-            [window = QPointer<frmDrive1>(this)] {
+        m_messageBox.information(
+            this, tr("Invalid database file."), m_session.error().detail(), [window = QPointer<frmDrive1>(this)] {
                 if (window)
                     window->cmdExit_Click();
             });
@@ -347,7 +345,7 @@ void frmDrive1::showPicture(const QString& name)
     imgImage1->clear();
     imgImage1->setFrameShape(QFrame::NoFrame);
     place(imgImage1, design::imgImage1);
-    imgImage1->setAccessibleDescription(name.isEmpty() ? kNoPicture : QStringLiteral("Picture %1").arg(name));
+    imgImage1->setAccessibleDescription(name.isEmpty() ? tr("No picture") : tr("Picture %1").arg(name));
     if (name.isEmpty())
         return;
 
@@ -362,7 +360,7 @@ void frmDrive1::showPicture(const QString& name)
     if (image.isNull()) {
         // The question still reads; the user sees why its picture is missing.
         imgImage1->setFrameShape(QFrame::Box);
-        imgImage1->setText(QStringLiteral("The picture %1 cannot be shown.").arg(name));
+        imgImage1->setText(tr("The picture %1 cannot be shown.").arg(name));
         return;
     }
     // Shown at its own size, never scaled; the box grows right and down.

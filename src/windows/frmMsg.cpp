@@ -28,12 +28,12 @@ frmMsg::frmMsg(QWidget* owner)
             | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmMsg"));
-    setWindowTitle(QStringLiteral("Message"));
+    setWindowTitle(tr("Message"));
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
     setBackground(this, kLightYellow);
     setFont(sansFont(kDefaultPoints));
 
-    cmdExit = new QPushButton(QStringLiteral("OK"), this);
+    cmdExit = new QPushButton(tr("OK"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     place(cmdExit, design::cmdExit);
     cmdExit->setDefault(true);

@@ -42,7 +42,7 @@ frmWelcome::frmWelcome(Services& services)
     , m_session(services.clock, services.random, services.bankPath())
 {
     setObjectName(QStringLiteral("frmWelcome"));
-    setWindowTitle(QStringLiteral("Veltrin's Test"));
+    setWindowTitle(tr("Veltrin's Test"));
     setBackground(this, kWhite);
     setFont(sansFont(18));
     resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
@@ -58,19 +58,19 @@ frmWelcome::~frmWelcome() = default;
 
 void frmWelcome::createControls()
 {
-    cmdAbout = new QPushButton(QStringLiteral("About"), this);
+    cmdAbout = new QPushButton(tr("About"), this);
     cmdAbout->setObjectName(QStringLiteral("cmdAbout"));
     place(cmdAbout, design::cmdAbout);
     cmdAbout->setFont(sansFont(kDefaultPoints));
     connect(cmdAbout, &QPushButton::clicked, this, &frmWelcome::cmdAbout_Click);
 
-    cmdContinue = new QPushButton(QStringLiteral("Continue"), this);
+    cmdContinue = new QPushButton(tr("Continue"), this);
     cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
     place(cmdContinue, design::cmdContinue);
     cmdContinue->setFont(sansFont(kDefaultPoints));
     connect(cmdContinue, &QPushButton::clicked, this, &frmWelcome::cmdContinue_Click);
 
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit = new QPushButton(tr("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     place(cmdExit, design::cmdExit);
     cmdExit->setFont(sansFont(kDefaultPoints));
@@ -81,7 +81,7 @@ void frmWelcome::createControls()
 
     Label2 = plainLabel(this, QStringLiteral("Label2"));
     place(Label2, design::Label2);
-    Label2->setText(QStringLiteral("Veltrin's Test"));
+    Label2->setText(tr("Veltrin's Test"));
     Label2->setFont(sansFont(18, true));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette red = Label2->palette();
@@ -95,13 +95,13 @@ void frmWelcome::createControls()
     // label then keeps one copy of the picture instead of two.
     Image1->setPixmap(QPixmap(QStringLiteral(":/assets/street.bmp"))
                           .scaled(Image1->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    Image1->setAccessibleName(QStringLiteral("A street with three houses"));
+    Image1->setAccessibleName(tr("A street with three houses"));
 
     imgCar = new QLabel(this);
     imgCar->setObjectName(QStringLiteral("imgCar"));
     place(imgCar, design::imgCar);
     imgCar->setPixmap(imgCar1);
-    imgCar->setAccessibleName(QStringLiteral("A red car driving along the street"));
+    imgCar->setAccessibleName(tr("A red car driving along the street"));
     m_carLeft = design::imgCar.left;
     m_carTop = design::imgCar.top;
 
@@ -192,7 +192,7 @@ void frmWelcome::cmdAbout_Click()
     // Once the about window has been opened, the exam window is never opened
     // by itself: the user goes on with Continue.
     switch1 = 1;
-    auto* about = new CopyR(this, m_services.shell, about::webAddress(m_services.folder));
+    auto* about = new CopyR(this, m_services.shell, about::webAddress(m_services.folder, m_services.language));
     about->showModal();
 }
 

@@ -79,6 +79,8 @@ chmod +x "$work/bin/xdg-open"
 
 cat >"$work/drive.sh" <<'DRIVE'
 set -euo pipefail
+# English unless a step says otherwise, whatever the machine's language.
+export LANG=C.UTF-8 LC_ALL= LC_MESSAGES= LANGUAGE=
 run_from=$1 work=$2
 fail() { echo "FAILED: $*"; exit 1; }
 seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
@@ -162,6 +164,42 @@ xdotool mousemove 958 723 click 1           # Exit
 for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then fail "Exit did not end the program started with --bank"; fi
 echo "Exit ended the program started with --bank"
+
+# The language: the about window's title tells which one the program chose.
+# about_title ENV... -- ARGS...: starts the program so, opens About, prints
+# the about window's title, and ends the program.
+about_title() {
+  local envs=() args=()
+  while [ "$1" != "--" ]; do envs+=("$1"); shift; done
+  shift
+  args=("$@")
+  env "${envs[@]}" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$run_from/veltrin" "${args[@]}" \
+    >"$work/lang.log" 2>&1 &
+  local p=$!
+  for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
+  xdotool mousemove 604 60 click 1          # About
+  sleep 0.8
+  local title=""
+  for name in "Copyright notice" "Aviso de derechos de autor"; do
+    xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && title=$name
+  done
+  xdotool key Return                        # OK
+  sleep 0.4
+  xdotool mousemove 958 723 click 1         # Exit
+  for _ in $(seq 1 30); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+  kill "$p" 2>/dev/null || true
+  echo "$title"
+}
+[ "$(about_title LANG=es_US.UTF-8 -- )" = "Aviso de derechos de autor" ] || fail "LANG=es_US.UTF-8 did not give Spanish"
+[ "$(about_title LANG=C.UTF-8 LANGUAGE=es:en -- )" = "Aviso de derechos de autor" ] || fail "LANGUAGE=es did not give Spanish"
+[ "$(about_title LANG=en_US.UTF-8 LANGUAGE=fr:es -- )" = "Aviso de derechos de autor" ] \
+  || fail "Spanish first among the languages we have did not give Spanish"
+[ "$(about_title LANG=es_US.UTF-8 -- --lang en)" = "Copyright notice" ] || fail "--lang en did not win over LANG"
+[ "$(about_title LANG=C.UTF-8 -- --lang es)" = "Aviso de derechos de autor" ] || fail "--lang es did not give Spanish"
+[ "$(about_title LANG=de_DE.UTF-8 -- )" = "Copyright notice" ] || fail "German did not fall back to English"
+[ "$(about_title LANG=C.UTF-8 -- --lang fr)" = "Copyright notice" ] || fail "--lang fr did not fall back to English"
+grep -q 'no texts in the language "fr"' "$work/lang.log" || fail "--lang fr was not told"
+echo "the language follows LANG, LANGUAGE and --lang, and falls back to English"
 DRIVE
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" "$run_from" "$work" || {

@@ -43,7 +43,7 @@ cat >"$work/session.sh" <<SESSION
 set -euo pipefail
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 sleep 1
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$work/program/veltrin" >"$work/program.log" 2>&1 &
+LANG=C.UTF-8 LANGUAGE= QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb "$work/program/veltrin" >"$work/program.log" 2>&1 &
 pid=\$!
 for _ in \$(seq 1 50); do xdotool search --onlyvisible --name "^Veltrin's Test\$" >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool mousemove 604 28 click 1      # Continue

@@ -4,6 +4,7 @@
 // Our stand-ins for the platform: time of day, random source, program paths.
 
 #include "platform/Clock.h"
+#include "platform/Language.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "support/Fakes.h"
@@ -66,6 +67,38 @@ TEST(ProgramPath, JoinsFolderAndNameUnchanged)
     EXPECT_EQ(programPath("/opt/v", "\\pictures\\stop.png"), "/opt/v/pictures/stop.png");
     EXPECT_EQ(programPath("/home/a\\b/veltrin", "\\veltrin.dll"), "/home/a\\b/veltrin/veltrin.dll")
         << "a backslash in the folder's own name is part of that name";
+#endif
+}
+
+TEST(Language, TheFirstOfTheUsersLanguagesThatWeHave)
+{
+    EXPECT_EQ(chooseLanguage({"es-US", "en-US"}, {}), Language::Spanish);
+    EXPECT_EQ(chooseLanguage({"es_MX"}, {}), Language::Spanish);
+    EXPECT_EQ(chooseLanguage({"en-US", "es-US"}, {}), Language::English) << "English comes first";
+    EXPECT_EQ(chooseLanguage({"fr-FR", "es-ES", "en"}, {}), Language::Spanish) << "French we have not";
+    EXPECT_EQ(chooseLanguage({"de-DE", "fr-FR"}, {}), Language::English) << "none we have";
+    EXPECT_EQ(chooseLanguage({}, {}), Language::English);
+    EXPECT_EQ(chooseLanguage({"C"}, {}), Language::English);
+}
+
+TEST(Language, LangOverridesAndAnUnknownOneFallsBackToEnglish)
+{
+    bool unknown = true;
+    EXPECT_EQ(chooseLanguage({"es-US"}, "en", &unknown), Language::English);
+    EXPECT_FALSE(unknown);
+    EXPECT_EQ(chooseLanguage({"en-US"}, "es", &unknown), Language::Spanish);
+    EXPECT_EQ(chooseLanguage({"en-US"}, "ES", &unknown), Language::Spanish);
+    EXPECT_EQ(chooseLanguage({"es-US"}, "fr", &unknown), Language::English);
+    EXPECT_TRUE(unknown) << "said, so the user knows why";
+}
+
+TEST(Language, EachLanguageHasItsBankAndGuide)
+{
+    EXPECT_EQ(bankName(Language::English), "\\veltrin.dll");
+    EXPECT_EQ(bankName(Language::Spanish), "\\es\\veltrin.dll");
+    EXPECT_EQ(guidePage(Language::Spanish), "guide/es/index.html");
+#ifndef Q_OS_WIN
+    EXPECT_EQ(programPath("/opt/v", bankName(Language::Spanish)), "/opt/v/es/veltrin.dll");
 #endif
 }
 

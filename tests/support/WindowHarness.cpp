@@ -79,10 +79,11 @@ QSize insetFromBottomRight(const QWidget* control)
     return {window->width() - (r.x() + r.width()), window->height() - (r.y() + r.height())};
 }
 
-ProgramUnderTest::ProgramUnderTest(WavePlayer* player, const QString& bankFile)
+ProgramUnderTest::ProgramUnderTest(WavePlayer* player, const QString& bankFile, Language language)
     : services {clock, random, player != nullptr ? *player : this->player, messageBox, shell, folder.path(),
         [this] { ++ended; }}
 {
+    services.language = language;
     if (!bankFile.isEmpty()) {
         services.bankFile = bankFile;
         services.pictureFolder = QFileInfo(bankFile).absolutePath();

@@ -73,7 +73,10 @@ public:
     // The sound device is `player` when one is given, else the recorder below.
     // With `bankFile` the exam takes its questions from that file and its
     // pictures from the file's folder, as --bank gives them.
-    explicit ProgramUnderTest(WavePlayer* player = nullptr, const QString& bankFile = {});
+    // `language` chooses the program folder's bank and the guide (the texts'
+    // translation is the test's to install).
+    explicit ProgramUnderTest(
+        WavePlayer* player = nullptr, const QString& bankFile = {}, Language language = Language::English);
     ~ProgramUnderTest();
 
     // A bank of `records` records, each with four answers and answer 1 right.

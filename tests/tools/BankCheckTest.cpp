@@ -5,6 +5,7 @@
 // should mend, each at its line.
 
 #include "BankCheck.h"
+#include "engine/BankReader.h"
 #include "support/TestBank.h"
 
 #include <QCoreApplication>
@@ -206,6 +207,41 @@ TEST(BankCheck, TheShippedBankMeetsItsOwnBar)
     EXPECT_GE(pictures.entryList({"*.png"}, QDir::Files).size(), 160);
     for (const char* topic : {"alcohol", "licensing", "distraction", "workzones", "roundabouts", "freeway", "parking"})
         EXPECT_GE(report.stats.topics.value(topic), 15) << topic;
+}
+
+TEST(BankCheck, TheSpanishBankIsTheEnglishOneTranslated)
+{
+    const QString data = QFileInfo(VELTRIN_SHIPPED_BANK).absolutePath();
+    const BankReport report = checkBank(data + "/es/veltrin.dll", data);
+    EXPECT_EQ(report.errors(), 0);
+    EXPECT_EQ(report.warnings(), 0) << "its answers fit their labels in Spanish too";
+    EXPECT_LE(report.stats.rightLongest * 3, report.stats.fourAnswer);
+
+    // Record by record: the same topic, id, right answer and picture.
+    BankReader english;
+    BankReader spanish;
+    ASSERT_TRUE(english.openPath(VELTRIN_SHIPPED_BANK));
+    ASSERT_TRUE(spanish.openPath(data + "/es/veltrin.dll"));
+    EXPECT_EQ(english.count(), spanish.count());
+    QList<QRecord> records;
+    english.readRecords([&] {
+        records << english.curq();
+        return true;
+    });
+    int compared = 0;
+    spanish.readRecords([&] {
+        const QRecord es = spanish.curq();
+        const QRecord& en = records.value(spanish.recno - 1);
+        EXPECT_EQ(es.tag1, en.tag1) << es.tag2.toStdString();
+        EXPECT_EQ(es.tag2, en.tag2);
+        EXPECT_EQ(es.correct, en.correct) << es.tag2.toStdString();
+        EXPECT_EQ(es.picture, en.picture) << es.tag2.toStdString();
+        EXPECT_EQ(es.answer.at(3).isEmpty(), en.answer.at(3).isEmpty()) << es.tag2.toStdString() << ": same answers";
+        EXPECT_NE(es.text, en.text) << es.tag2.toStdString() << " is translated";
+        ++compared;
+        return true;
+    });
+    EXPECT_EQ(compared, records.size());
 }
 
 TEST(BankCheck, SamePictureQuestionOnTwoSignsIsNoRepeat)

@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program in Spanish: every window's texts, the Spanish bank, the
+// verdicts and results in good Spanish for every score, the refusal of a bad
+// bank, and every text inside its control at the design size.
+
+#include "engine/Messages.h"
+#include "support/WindowHarness.h"
+#include "windows/AboutText.h"
+#include "windows/CopyR.h"
+#include "windows/Translations.h"
+#include "windows/frmDrive1.h"
+#include "windows/frmMsg.h"
+#include "windows/frmWelcome.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace veltrin {
+namespace {
+
+using test::ProgramUnderTest;
+
+// Spanish for one test, English again afterwards.
+class Spanish : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(installTranslations(Language::Spanish)) << "the Spanish texts load"; }
+    void TearDown() override { removeTranslations(); }
+};
+
+// A program in Spanish whose folder holds an English bank and, in es/, a
+// Spanish one.
+struct SpanishProgram : ProgramUnderTest {
+    SpanishProgram()
+        : ProgramUnderTest(nullptr, {}, Language::Spanish)
+    {
+        QDir(folder.path()).mkdir("es");
+        QStringList lines = test::bank(20, 20);
+        for (QString& line : lines)
+            line.replace("Question", "Pregunta").replace("Answer", "Respuesta");
+        folder.writeFile("es/veltrin.dll", lines.join("\r\n").toUtf8() + "\r\n");
+    }
+};
+
+// Whether a control shows its whole text at its design size.
+bool fits(const QWidget* control, const QString& text, int padding)
+{
+    return control->fontMetrics().horizontalAdvance(text) + padding <= control->width();
+}
+
+TEST_F(Spanish, TheResultAndTimeOutAgreeWithEveryScore)
+{
+    EXPECT_EQ(resultText(1), "Reprobó.  Tuvo 1 respuesta correcta de 20.");
+    EXPECT_EQ(resultText(0), "Reprobó.  Tuvo 0 respuestas correctas de 20.");
+    EXPECT_EQ(resultText(16), "Reprobó.  Tuvo 16 respuestas correctas de 20.");
+    EXPECT_EQ(resultText(17), "Aprobó.  Tuvo 17 respuestas correctas de 20.");
+    EXPECT_EQ(timeoutText(1, 2), "Se le acabó el tiempo.  Tuvo 1 respuesta correcta de 2.");
+    EXPECT_EQ(timeoutText(9, 13), "Se le acabó el tiempo.  Tuvo 9 respuestas correctas de 13.");
+    EXPECT_EQ(correctText(), "Correcto");
+    EXPECT_EQ(wrongText("C"), "Incorrecto.  La respuesta correcta es la C");
+}
+
+TEST_F(Spanish, TheWelcomeAndAboutWindowsSpeakSpanish)
+{
+    SpanishProgram program;
+    frmWelcome& w = program.welcome();
+    EXPECT_EQ(w.cmdContinue->text(), "Continuar");
+    EXPECT_EQ(w.cmdAbout->text(), "Acerca de");
+    EXPECT_EQ(w.cmdExit->text(), "Salir");
+    for (const QPushButton* button : {w.cmdContinue, w.cmdAbout, w.cmdExit})
+        EXPECT_TRUE(fits(button, button->text(), 2)) << button->text().toStdString() << " fits its 855 or 975 twips";
+
+    CopyR about(&w, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
+    EXPECT_EQ(about.windowTitle(), "Aviso de derechos de autor");
+    EXPECT_EQ(about.Label4->text(), "Contacto: vea la guía del usuario");
+    EXPECT_TRUE(about.Label2->toolTip().startsWith("El programa es software libre"));
+    EXPECT_TRUE(about.address().endsWith("guide/es/index.html")) << "the Spanish guide";
+    for (const QLabel* label : {about.Label1, about.Label2, about.Label3, about.Label4})
+        EXPECT_TRUE(fits(label, label->text(), 0)) << label->text().toStdString();
+}
+
+TEST_F(Spanish, AnExamInSpanishFromTheSpanishBank)
+{
+    SpanishProgram program;
+    frmDrive1& drive = program.openExam();
+    EXPECT_TRUE(drive.txtText1->toPlainText().startsWith("Este examen evalúa sus conocimientos"));
+    EXPECT_TRUE(drive.txtText1->toPlainText().contains("Tiene 15 minutos para contestar 20 preguntas.  Para"))
+        << "two spaces after a full stop, as in English";
+    EXPECT_EQ(drive.cmdStart->text(), "Comenzar");
+    EXPECT_EQ(drive.cmdExit->text(), "Volver");
+    drive.cmdStart->click();
+    test::settle();
+    EXPECT_EQ(drive.txtText1->toPlainText(), "Pregunta 1") << "drawn from es/veltrin.dll";
+    EXPECT_EQ(drive.Option1.at(0)->text(), "Respuesta 1a");
+    EXPECT_EQ(drive.Label1->text(), "Tiempo");
+    EXPECT_EQ(drive.Label2->text(), "Preg.");
+    for (const QPushButton* button : {drive.cmdStart, drive.cmdExit})
+        EXPECT_TRUE(fits(button, button->text(), 2)) << button->text().toStdString();
+    for (const QLabel* label : {drive.Label1, drive.Label2})
+        EXPECT_TRUE(fits(label, label->text(), 0)) << label->text().toStdString();
+
+    program.answer(false);
+    EXPECT_EQ(program.modals.messages.last(), "Incorrecto.  La respuesta correcta es la A");
+    for (int q = 2; q <= 20; ++q)
+        program.answer(q == 2);
+    EXPECT_EQ(program.modals.messages.last(), "Reprobó.  Tuvo 1 respuesta correcta de 20.");
+}
+
+TEST_F(Spanish, EveryMessageFitsTheMessageWindow)
+{
+    QWidget owner;
+    frmMsg msg(&owner);
+    EXPECT_EQ(msg.windowTitle(), "Mensaje");
+    for (const QString& text : {timeoutText(19, 20), resultText(20), resultText(1), wrongText("D"), correctText()}) {
+        msg.setLabel1(text);
+        EXPECT_LE(msg.Label1->heightForWidth(msg.Label1->width()), msg.Label1->height()) << text.toStdString();
+    }
+    EXPECT_TRUE(fits(msg.cmdExit, msg.cmdExit->text(), 2));
+}
+
+TEST_F(Spanish, ABadBankIsRefusedInSpanish)
+{
+    SpanishProgram program;
+    program.folder.writeFile("es/veltrin.dll", "20 copyright\r\nQ.a/b/1\r\nT\r\n1. A\r\n\r\n");
+    program.startExam();
+    ASSERT_EQ(program.messageBox.texts.size(), 1);
+    EXPECT_EQ(program.messageBox.texts[0], "Archivo de base de datos no válido.");
+    EXPECT_EQ(program.messageBox.details[0],
+        "Línea 1: el encabezado no contiene la palabra \"Copyright\" (con C mayúscula: la palabra escrita con "
+        "otras mayúsculas o minúsculas no cuenta).");
+}
+
+TEST(English, TheTextsAreAsWrittenWithoutATranslation)
+{
+    removeTranslations();
+    ProgramUnderTest program;
+    EXPECT_EQ(program.welcome().cmdContinue->text(), "Continue");
+    EXPECT_EQ(resultText(1), "You Failed.  You had 1 correct answers out of 20.") << "English keeps its words";
+    EXPECT_EQ(timeoutText(1, 2), "You ran out of time.  You had 1 correct answers out of 2.");
+    EXPECT_EQ(program.openExam().cmdStart->text(), "Start");
+}
+
+} // namespace
+} // namespace veltrin

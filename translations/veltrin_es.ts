@@ -1,0 +1,235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>About</name>
+    <message>
+        <source>The program is free software under the GNU General Public License, version 3 or later. The questions, pictures, sounds and guide are under Creative Commons Attribution 4.0: you may reuse and adapt them, giving credit.</source>
+        <translation>El programa es software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Las preguntas, las imágenes, los sonidos y la guía están bajo la licencia Creative Commons Atribución 4.0: puede reutilizarlos y adaptarlos, siempre que dé crédito a los autores.</translation>
+    </message>
+    <message>
+        <source>Contact: see the user guide</source>
+        <translation>Contacto: vea la guía del usuario</translation>
+    </message>
+</context>
+<context>
+    <name>BankRules</name>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Línea %1: %2.</translation>
+    </message>
+    <message>
+        <source>The question bank %1 cannot be read: %2</source>
+        <translation>No se puede leer el banco de preguntas %1: %2</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>la línea tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the line cannot be read: %1</source>
+        <translation>no se puede leer la línea: %1</translation>
+    </message>
+    <message>
+        <source>the file is saved as UTF-16 (&quot;Unicode&quot;) text; save it as UTF-8 or as ANSI text</source>
+        <translation>el archivo está guardado como texto UTF-16 (&quot;Unicode&quot;); guárdelo como UTF-8 o como texto ANSI</translation>
+    </message>
+    <message>
+        <source>the file ends after its header, so it holds no questions</source>
+        <translation>el archivo termina después del encabezado, así que no contiene preguntas</translation>
+    </message>
+    <message>
+        <source>the header does not contain the word &quot;Copyright&quot;</source>
+        <translation>el encabezado no contiene la palabra &quot;Copyright&quot;</translation>
+    </message>
+    <message>
+        <source> (with a capital C: the word in other letter case does not count)</source>
+        <translation> (con C mayúscula: la palabra escrita con otras mayúsculas o minúsculas no cuenta)</translation>
+    </message>
+    <message>
+        <source>the header must begin with the number of questions followed by a space</source>
+        <translation>el encabezado debe empezar con el número de preguntas seguido de un espacio</translation>
+    </message>
+    <message>
+        <source>the header gives &quot;%1&quot; as the number of questions; it must be a whole number from %2 to %3</source>
+        <translation>el encabezado indica &quot;%1&quot; como número de preguntas; debe ser un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the &quot;Q.&quot; line of question %1 has fewer than two &quot;/&quot;</source>
+        <translation>la línea &quot;Q.&quot; de la pregunta %1 tiene menos de dos &quot;/&quot;</translation>
+    </message>
+    <message>
+        <source>question %1 gives &quot;%2&quot; as its right answer; it must be a number from 1 to 4</source>
+        <translation>la pregunta %1 indica &quot;%2&quot; como respuesta correcta; debe ser un número del 1 al 4</translation>
+    </message>
+    <message>
+        <source>question %1 starts without an empty line after question %2, so question %2 cannot be read</source>
+        <translation>la pregunta %1 empieza sin una línea vacía después de la pregunta %2, así que la pregunta %2 no se puede leer</translation>
+    </message>
+    <message>
+        <source>the file ends after question %1, but the header on line 1 declares %2 questions</source>
+        <translation>el archivo termina después de la pregunta %1, pero el encabezado de la línea 1 declara %2 preguntas</translation>
+    </message>
+</context>
+<context>
+    <name>Exam</name>
+    <message>
+        <source>This exam tests your knowledge of driving rules in the United States.  </source>
+        <translation>Este examen evalúa sus conocimientos de las reglas de manejo en los Estados Unidos.  </translation>
+    </message>
+    <message>
+        <source>Since the rules differ from state to state, </source>
+        <translation>Como las reglas varían de un estado a otro, </translation>
+    </message>
+    <message>
+        <source>refer to your state&apos;s motor vehicle laws for definitive answers.</source>
+        <translation>consulte las leyes de tránsito de su estado para obtener respuestas definitivas.</translation>
+    </message>
+    <message>
+        <source>You have 15 minutes to answer 20 questions.  </source>
+        <translation>Tiene 15 minutos para contestar 20 preguntas.  </translation>
+    </message>
+    <message>
+        <source>To pass the test, you must answer at least 17 questions correctly.</source>
+        <translation>Para aprobar el examen, debe contestar correctamente al menos 17 preguntas.</translation>
+    </message>
+    <message>
+        <source>       Press the START button to begin.</source>
+        <translation>       Oprima el botón COMENZAR para empezar.</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Wrong.  The correct answer is %1</source>
+        <translation>Incorrecto.  La respuesta correcta es la %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>You Pass.  You had %n correct answers out of 20.</source>
+        <translation>
+            <numerusform>Aprobó.  Tuvo %n respuesta correcta de 20.</numerusform>
+            <numerusform>Aprobó.  Tuvo %n respuestas correctas de 20.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You Failed.  You had %n correct answers out of 20.</source>
+        <translation>
+            <numerusform>Reprobó.  Tuvo %n respuesta correcta de 20.</numerusform>
+            <numerusform>Reprobó.  Tuvo %n respuestas correctas de 20.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You ran out of time.  You had %n correct answers out of %1.</source>
+        <translation>
+            <numerusform>Se le acabó el tiempo.  Tuvo %n respuesta correcta de %1.</numerusform>
+            <numerusform>Se le acabó el tiempo.  Tuvo %n respuestas correctas de %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::CopyR</name>
+    <message>
+        <source>Copyright notice</source>
+        <translation>Aviso de derechos de autor</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Retrato</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::frmDrive1</name>
+    <message>
+        <source>Veltrin&apos;s Test</source>
+        <translation>Veltrin&apos;s Test</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Comenzar</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Sin imagen</translation>
+    </message>
+    <message>
+        <source>Invalid database file.</source>
+        <translation>Archivo de base de datos no válido.</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Imagen %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be shown.</source>
+        <translation>No se puede mostrar la imagen %1.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <comment>the caption beside the question number: 735 twips, about 7 letters</comment>
+        <translation>Preg.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::frmMsg</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::frmWelcome</name>
+    <message>
+        <source>Veltrin&apos;s Test</source>
+        <translation>Veltrin&apos;s Test</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>A street with three houses</source>
+        <translation>Una calle con tres casas</translation>
+    </message>
+    <message>
+        <source>A red car driving along the street</source>
+        <translation>Un auto rojo que avanza por la calle</translation>
+    </message>
+</context>
+</TS>
