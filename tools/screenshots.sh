@@ -31,10 +31,11 @@ folder() {
   mkdir -p "$dir"
   cp -r "$build/bin/." "$dir/"
   if [ "$kind" != all ]; then
-    python3 - "$top/data/veltrin.dll" "$dir/veltrin.dll" "$kind" <<'PY'
+    for bank in veltrin.dll es/veltrin.dll; do
+      python3 - "$top/data/$bank" "$dir/$bank" "$kind" <<'PY'
 import sys
 src, dst, kind = sys.argv[1:]
-text = open(src, 'rb').read().decode('ascii')
+text = open(src, 'rb').read().decode('utf-8')
 records = [r for r in text.split('\r\n\r\n')[0:] if r.strip()]
 header, records[0] = records[0].split('\r\n', 1)
 def keep(r):
@@ -46,8 +47,9 @@ def keep(r):
     return answers == 3
 chosen = [r for r in records if keep(r)][:20]
 assert len(chosen) == 20, len(chosen)
-open(dst, 'wb').write(('20 Copyright screenshots\r\n' + '\r\n\r\n'.join(chosen) + '\r\n\r\n').encode('ascii'))
+open(dst, 'wb').write(('20 Copyright screenshots\r\n' + '\r\n\r\n'.join(chosen) + '\r\n\r\n').encode('utf-8'))
 PY
+    done
   fi
   echo "$dir"
 }
@@ -65,34 +67,59 @@ scene() { # NAME SCREEN-SIZE SCRIPT
 
 shot() { echo "import -window root '$out/$1.png'"; }
 
-run="QT_QPA_PLATFORM=xcb"
+run="LANG=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=xcb"
+es="LANG=es_US.UTF-8 LANGUAGE= QT_QPA_PLATFORM=xcb"
+
+# The welcome window opens with the focus on Exit: Tab reaches Continue, then
+# About. The exam window opens with the focus on Return: Tab reaches Start.
 
 all=$(folder all)
 scene welcome 1024x768 "
   $run '$all/veltrin' >/dev/null 2>&1 & sleep 1.6
   $(shot welcome-1); sleep 1.4; $(shot welcome-2)
-  xdotool key Tab space; sleep 0.8; $(shot about)
+  xdotool key Tab Tab space; sleep 0.8; $(shot about)
   xdotool key Return; sleep 0.3; xdotool key shift+Tab space; sleep 0.8; $(shot exam-instructions)
 "
 
 pictures=$(folder picture4)
 scene picture-question 1024x768 "
   $run '$pictures/veltrin' >/dev/null 2>&1 & sleep 1.5
-  xdotool key space; sleep 0.8; xdotool key Tab space; sleep 0.8; $(shot exam-picture-question)
+  xdotool key Tab space; sleep 0.8; xdotool key Tab space; sleep 0.8; $(shot exam-picture-question)
   xdotool key a; sleep 0.8; $(shot exam-wrong-answer)
+"
+
+# The same windows in Spanish, and the result and a refused bank.
+scene spanish 1024x768 "
+  $es '$pictures/veltrin' >/dev/null 2>&1 & sleep 1.6
+  $(shot es-welcome)
+  xdotool key Tab Tab space; sleep 0.8; $(shot es-about)
+  xdotool key Return; sleep 0.3; xdotool key shift+Tab space; sleep 0.8; $(shot es-exam-instructions)
+  xdotool key Tab space; sleep 0.8; $(shot es-exam-picture-question)
+  xdotool key a; sleep 0.8; $(shot es-exam-wrong-answer)
+  xdotool key Return; sleep 0.4
+  for i in \$(seq 2 20); do xdotool key a; sleep 0.35; xdotool key Return; sleep 0.35; done
+  sleep 0.6; $(shot es-result)
+"
+bad=$work/bad
+mkdir -p "$bad/es"
+cp -r "$build/bin/." "$bad/"
+printf '20 copyright\r\nQ.a/b/1\r\nTexto\r\n1. A\r\n\r\n' >"$bad/es/veltrin.dll"
+scene spanish-refusal 1024x768 "
+  $es '$bad/veltrin' >/dev/null 2>&1 & sleep 1.6
+  xdotool key Tab space; sleep 0.8; xdotool key Tab space; sleep 1; $(shot es-refused-bank)
 "
 
 three=$(folder three)
 scene three-answers 1024x768 "
   $run '$three/veltrin' >/dev/null 2>&1 & sleep 1.5
-  xdotool key space; sleep 0.8; xdotool key Tab space; sleep 0.8; $(shot exam-three-answers)
+  xdotool key Tab space; sleep 0.8; xdotool key Tab space; sleep 0.8; $(shot exam-three-answers)
 "
 
 # Every window at twice the size, as on a high-density screen.
 scene high-dpi 2048x1536 "
   QT_SCALE_FACTOR=2 $run '$pictures/veltrin' >/dev/null 2>&1 & sleep 1.8
   $(shot hidpi-welcome)
-  xdotool key Tab space; sleep 0.8; $(shot hidpi-about)
+  xdotool key Tab Tab space; sleep 0.8; $(shot hidpi-about)
   xdotool key Return; sleep 0.3; xdotool key shift+Tab space; sleep 0.8
   xdotool key Tab space; sleep 0.8; xdotool key a; sleep 0.8; $(shot hidpi-exam-wrong-answer)
 "
@@ -103,7 +130,7 @@ frames=$work/frames
 mkdir -p "$frames"
 scene car 800x600 "
   $run '$all/veltrin' >/dev/null 2>&1 & sleep 1.2
-  xdotool key Tab space; sleep 0.4; xdotool key Return
+  xdotool key Tab Tab space; sleep 0.4; xdotool key Return
   sleep 7.5
   for i in \$(seq -w 1 30); do import -window root -crop 800x160+0+300 +repage \"$frames/f\$i.png\"; sleep 0.15; done
 "
