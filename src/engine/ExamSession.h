@@ -92,6 +92,9 @@ public:
     Value tasksw() const { return m_tasksw; }
     Value timeexp() const { return m_timeexp; }
     Value lasttime() const { return m_lasttime; }
+    // Kept from the design, where the time-out read it to find an open
+    // verdict; the exam window now knows its open message itself, so nothing
+    // in the program reads it.
     Value msgsw() const { return m_msgsw; }
 
 signals:
