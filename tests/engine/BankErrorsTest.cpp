@@ -80,6 +80,20 @@ TEST(BankErrors, HeaderCountMustBeAWholeNumberFrom20To32767)
     EXPECT_TRUE(r.detail.contains("followed by a space")) << r.detail.toStdString();
 }
 
+TEST(BankErrors, CopyrightInAnotherLetterCaseIsToldApart)
+{
+    TestFolder lower;
+    lower.writeBank(QStringList {"20 copyright 2026"} + test::bank(20, 20).mid(1));
+    const Refusal r = refuse(lower);
+    EXPECT_EQ(r.detail,
+        "Line 1: the header does not contain the word \"Copyright\" (with a capital C: the word in other "
+        "letter case does not count).");
+    TestFolder none;
+    none.writeBank(QStringList {"20 Questions 2026"} + test::bank(20, 20).mid(1));
+    EXPECT_EQ(refuse(none).detail, "Line 1: the header does not contain the word \"Copyright\".")
+        << "no word to tell apart: no remark about its case";
+}
+
 TEST(BankErrors, FewerRecordsThanTheHeaderDeclares)
 {
     // 30 declared, 25 present; the draw wants record 30.
@@ -90,7 +104,7 @@ TEST(BankErrors, FewerRecordsThanTheHeaderDeclares)
         wanted.push_back(n);
     const Refusal r = refuse(folder, ScriptedRandom(test::shuffleTo(30, wanted)));
     EXPECT_TRUE(r.detail.contains("after question 25")) << r.detail.toStdString();
-    EXPECT_TRUE(r.detail.contains("declares 30")) << r.detail.toStdString();
+    EXPECT_TRUE(r.detail.contains("the header on line 1 declares 30 questions")) << "points to the line to mend";
     EXPECT_GT(r.line, 1);
 }
 
