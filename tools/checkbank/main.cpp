@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
         err << parser.helpText();
         return kExitUsage;
     }
-    const QString bank = args.at(0);
+    const QString& bank = args.at(0);
     const QString pictures = args.size() > 1 ? args.at(1) : QFileInfo(bank).absolutePath();
 
     const veltrin::BankReport report = veltrin::checkBank(bank, pictures);
