@@ -9,10 +9,14 @@
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QImage>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <stdexcept>
 
 namespace veltrin::test {
 
@@ -47,6 +51,16 @@ void ModalResponder::poll()
                 action(window);
         },
         Qt::QueuedConnection);
+}
+
+void writePicture(const QString& folder, const QString& name, QSize size, Qt::GlobalColor colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    const QString path = QDir(folder).filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!picture.save(path, "PNG"))
+        throw std::runtime_error("cannot write test picture");
 }
 
 void pressOk(QWidget* modal)

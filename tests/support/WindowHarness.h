@@ -53,6 +53,10 @@ private:
     std::deque<Action> m_actions;
 };
 
+// Writes a picture of one colour, `size` pixels, as PNG at `name` inside
+// `folder`, making the folders on the way.
+void writePicture(const QString& folder, const QString& name, QSize size, Qt::GlobalColor colour);
+
 // Clicks a modal window's OK (message window, about window).
 void pressOk(QWidget* modal);
 

@@ -107,10 +107,8 @@ TEST(ExamWindow, ContinueOnAnOpenExamWindowOnlyBringsItToTheFront)
 TEST(ExamWindow, PictureNamesResolveAsAfterTheProgramFolder)
 {
     ProgramUnderTest program;
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
     QDir(program.folder.path()).mkdir("inner");
-    picture.save(program.folder.path() + "/stop.png", "PNG");
+    test::writePicture(program.folder.path(), "stop.png", {40, 30}, Qt::blue);
     QStringList lines = test::bank(20, 20);
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/\\stop.png";
     lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2/id2/1/inner\\..\\stop.png";
@@ -200,9 +198,7 @@ TEST(ExamWindow, AStrayEnterNeverAbandonsTheExam)
 TEST(ExamWindow, AScreenReaderHearsTheClockTheNumberAndThePicture)
 {
     ProgramUnderTest program;
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    picture.save(program.folder.path() + "/stop.png", "PNG");
+    test::writePicture(program.folder.path(), "stop.png", {40, 30}, Qt::red);
     QStringList lines = test::bank(20, 20);
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/stop.png";
     program.folder.writeBank(lines);
@@ -224,9 +220,7 @@ TEST(ExamWindow, AScreenReaderHearsTheClockTheNumberAndThePicture)
 TEST(ExamWindow, EmptyAnswersAndTextlessRecordsShowWhatTheyHave)
 {
     ProgramUnderTest program;
-    QImage picture(20, 20, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    picture.save(program.folder.path() + "/two.png", "PNG");
+    test::writePicture(program.folder.path(), "two.png", {20, 20}, Qt::green);
     QStringList lines = test::bank(20, 20);
     lines.removeAt(lines.indexOf("1. Answer 1a"));
     lines.removeAt(lines.indexOf("3. Answer 1c"));

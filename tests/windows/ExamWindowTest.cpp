@@ -239,10 +239,7 @@ TEST(ExamWindow, KeysAToDPressTheVisibleAnswerButtons)
 TEST(ExamWindow, PicturesAreFoundAndShownAtTheirOwnSize)
 {
     ProgramUnderTest program;
-    QImage picture(150, 90, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QDir(program.folder.path()).mkdir("Signs");
-    picture.save(program.folder.path() + "/Signs/Stop.PNG", "PNG");
+    test::writePicture(program.folder.path(), "Signs/Stop.PNG", {150, 90}, Qt::red);
     QStringList lines = test::bank(20, 20);
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/signs\\stop.png";
     lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/1/signs\\missing.png";
@@ -399,10 +396,7 @@ TEST(ExamWindow, InvalidBankIsRefusedWithItsReason)
 TEST(ExamWindow, ABankOfOnesOwnElsewhereWithItsPictures)
 {
     test::TestFolder own;
-    QDir(own.path()).mkdir("signs");
-    QImage picture(30, 30, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    picture.save(own.path() + "/signs/mine.png", "PNG");
+    test::writePicture(own.path(), "signs/mine.png", {30, 30}, Qt::darkGreen);
     QStringList lines = test::bank(20, 20);
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/Signs\\Mine.PNG";
     lines[lines.indexOf("Question 1")] = "My own question";
