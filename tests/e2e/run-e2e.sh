@@ -138,21 +138,30 @@ echo "Exit ended the program with status 0"
 
 # A bank of one's own in another folder, its picture beside it, named in
 # another letter case: --bank takes both from there.
+# exam_open: waits until the exam window is up over the welcome window.
+exam_open() {
+  for _ in $(seq 1 50); do [ "$(windows)" -ge 2 ] && break; sleep 0.1; done
+  [ "$(windows)" -ge 2 ] || fail "Continue did not open the exam window"
+  sleep 0.4
+}
+for _ in $(seq 1 50); do [ "$(windows)" -eq 0 ] && break; sleep 0.1; done
 PATH=$work/bin:$PATH QT_QPA_PLATFORM=xcb "$run_from/veltrin" --bank "$work/own/veltrin.dll" >"$work/own.log" 2>&1 &
 pid=$!
 for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
+sleep 0.3
 xdotool mousemove 604 28 click 1            # Continue
-sleep 0.8
+exam_open
 [ "$(ink 100x100+470+20)" -eq 0 ] || fail "--bank: a picture showed before Start"
 xdotool mousemove 200 364 click 1           # Start
 sleep 0.8
 [ "$(ink 100x100+470+20)" -gt 0 ] || fail "--bank: the picture beside the bank did not show"
 echo "--bank: question 1 showed with the picture beside the bank"
 xdotool mousemove 954 722 click 1           # Return
-sleep 0.6
+for _ in $(seq 1 50); do [ "$(windows)" -eq 1 ] && break; sleep 0.1; done
+sleep 0.3
 printf '20 copyright\r\nQ.a/b/1\r\nText\r\n1. A\r\n\r\n' >"$work/own/veltrin.dll"
 xdotool mousemove 604 28 click 1            # Continue
-sleep 0.8
+exam_open
 xdotool mousemove 200 364 click 1           # Start, on the bank as it is now
 sleep 0.8
 refusal=$(xdotool search --onlyvisible --name "^Veltrin$" | head -n 1)
@@ -173,21 +182,28 @@ about_title() {
   while [ "$1" != "--" ]; do envs+=("$1"); shift; done
   shift
   args=("$@")
+  # The window of the run before has gone first, so the clicks reach this one.
+  for _ in $(seq 1 50); do [ "$(windows)" -eq 0 ] && break; sleep 0.1; done
   env "${envs[@]}" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$run_from/veltrin" "${args[@]}" \
     >"$work/lang.log" 2>&1 &
   local p=$!
   for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
+  sleep 0.3
   xdotool mousemove 604 60 click 1          # About
-  sleep 0.8
-  local title=""
-  for name in "Copyright notice" "Aviso de derechos de autor"; do
-    xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && title=$name
+  local title="" name
+  for _ in $(seq 1 30); do
+    for name in "Copyright notice" "Aviso de derechos de autor"; do
+      xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && title=$name
+    done
+    [ -n "$title" ] && break
+    sleep 0.1
   done
   xdotool key Return                        # OK
   sleep 0.4
   xdotool mousemove 958 723 click 1         # Exit
   for _ in $(seq 1 30); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
   kill "$p" 2>/dev/null || true
+  wait "$p" 2>/dev/null || true
   echo "$title"
 }
 [ "$(about_title LANG=es_US.UTF-8 -- )" = "Aviso de derechos de autor" ] || fail "LANG=es_US.UTF-8 did not give Spanish"
