@@ -184,36 +184,49 @@ about_title() {
   while [ "$1" != "--" ]; do envs+=("$1"); shift; done
   shift
   args=("$@")
-  # The window of the run before has gone first, so the clicks reach this one.
-  for _ in $(seq 1 50); do [ "$(windows)" -eq 0 ] && break; sleep 0.1; done
-  env "${envs[@]}" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$run_from/veltrin" "${args[@]}" \
-    >"$work/lang.log" 2>&1 &
-  local p=$!
-  # This run's own welcome window, not one of a run before that is ending.
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --pid "$p" --name "^Veltrin's Test\$" >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  sleep 0.5
-  # A slow start (the sanitizer build) may not take the first click yet:
-  # click About again until its window shows, a few times.
-  local title="" name
-  for _ in 1 2 3 4; do
-    xdotool mousemove 604 60 click 1        # About
-    for _ in $(seq 1 20); do
-      for name in "Copyright notice" "Aviso de derechos de autor"; do
-        xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && title=$name
-      done
-      [ -n "$title" ] && break 2
+  local title="" name p attempt
+  # A start that shows no about window at all (neither language) is tried
+  # once more, and told on standard error with what the screen held.
+  for attempt in 1 2; do
+    # The window of the run before has gone first, so the clicks reach this one.
+    for _ in $(seq 1 50); do [ "$(windows)" -eq 0 ] && break; sleep 0.1; done
+    env "${envs[@]}" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$run_from/veltrin" "${args[@]}" \
+      >"$work/lang.log" 2>&1 &
+    p=$!
+    # This run's own welcome window, not one of a run before that is ending.
+    for _ in $(seq 1 300); do
+      xdotool search --onlyvisible --pid "$p" --name "^Veltrin's Test\$" >/dev/null 2>&1 && break
       sleep 0.1
     done
+    sleep 0.5
+    # A slow start (the sanitizer build) may not take the first click yet:
+    # click About again until its window shows, a few times.
+    for _ in 1 2 3 4 5 6; do
+      xdotool mousemove 604 60 click 1      # About
+      for _ in $(seq 1 20); do
+        for name in "Copyright notice" "Aviso de derechos de autor"; do
+          xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && title=$name
+        done
+        [ -n "$title" ] && break 2
+        sleep 0.1
+      done
+    done
+    if [ -z "$title" ]; then
+      {
+        echo "attempt $attempt with ${envs[*]} ${args[*]}: no about window; the screen held:"
+        xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null || true
+        kill -0 "$p" 2>/dev/null || echo "(the program had ended)"
+        echo "--- its output"; cat "$work/lang.log"
+      } >&2
+    fi
+    xdotool key Return                      # OK
+    sleep 0.4
+    xdotool mousemove 958 723 click 1       # Exit
+    for _ in $(seq 1 30); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+    kill "$p" 2>/dev/null || true
+    wait "$p" 2>/dev/null || true
+    [ -n "$title" ] && break
   done
-  xdotool key Return                        # OK
-  sleep 0.4
-  xdotool mousemove 958 723 click 1         # Exit
-  for _ in $(seq 1 30); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
-  kill "$p" 2>/dev/null || true
-  wait "$p" 2>/dev/null || true
   echo "$title"
 }
 got=$(about_title LANG=es_US.UTF-8 -- )
