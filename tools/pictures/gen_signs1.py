@@ -253,13 +253,18 @@ def stroke(d, width, color=BLACK, cap='butt', join='round'):
 
 # --- the drawings ---------------------------------------------------------------
 
-DRAWINGS = {}
+def registry():
+    """A table of drawings and the decorator that fills it: a drawing is named
+    after its function, so no_left_turn draws no-left-turn."""
+    drawings = {}
+
+    def drawing(fn):
+        drawings[fn.__name__.rstrip('_').replace('_', '-')] = fn
+        return fn
+    return drawings, drawing
 
 
-def drawing(fn):
-    # a drawing is named after its function: no_left_turn draws no-left-turn
-    DRAWINGS[fn.__name__.rstrip('_').replace('_', '-')] = fn
-    return fn
+DRAWINGS, drawing = registry()
 
 
 @drawing
@@ -715,15 +720,20 @@ def hospital():
     return svg(121, 121, '\n'.join(body))
 
 
-def main(names):
-    wanted = names or sorted(DRAWINGS)
-    unknown = [n for n in wanted if n not in DRAWINGS]
+def write_drawings(drawings, names):
+    """Writes the named drawings of the table (all when none are named) as SVG files."""
+    wanted = names or sorted(drawings)
+    unknown = [n for n in wanted if n not in drawings]
     if unknown:
         sys.exit('no such drawing: ' + ', '.join(unknown))
     os.makedirs(SVG_DIR, exist_ok=True)
     for name in wanted:
         with open(os.path.join(SVG_DIR, name + '.svg'), 'w') as f:
-            f.write(DRAWINGS[name]())
+            f.write(drawings[name]())
+
+
+def main(names):
+    write_drawings(DRAWINGS, names)
 
 
 if __name__ == '__main__':

@@ -29,7 +29,6 @@ import gen_signs1 as s1      # noqa: E402  measured legends, regulatory blanks
 import gen_signs2 as s2      # noqa: E402  warning frames and symbols
 import gen_signals as sg     # noqa: E402  roads from above, hand signals
 
-SVG_DIR = os.path.join(HERE, 'svg')
 
 YELLOW = s2.YELLOW
 YELLOW_GREEN = s2.YELLOW_GREEN
@@ -217,13 +216,7 @@ def plaque_frame(x, y, w, h, bg, border=BLACK):
                           bg, r=4, margin=1.5, border=2.5))
 
 
-DRAWINGS = {}
-
-
-def drawing(fn):
-    # named after its function: low_shoulder draws low-shoulder
-    DRAWINGS[fn.__name__.rstrip('_').replace('_', '-')] = fn
-    return fn
+DRAWINGS, drawing = s1.registry()
 
 
 # --- word warning signs ----------------------------------------------------------------
@@ -1070,14 +1063,7 @@ def bicycle_hand_signal_right():
 
 
 def main(names):
-    wanted = names or sorted(DRAWINGS)
-    unknown = [x for x in wanted if x not in DRAWINGS]
-    if unknown:
-        sys.exit('no such drawing: ' + ', '.join(unknown))
-    os.makedirs(SVG_DIR, exist_ok=True)
-    for name in wanted:
-        with open(os.path.join(SVG_DIR, name + '.svg'), 'w') as f:
-            f.write(DRAWINGS[name]())
+    s1.write_drawings(DRAWINGS, names)
 
 
 if __name__ == '__main__':
