@@ -9,11 +9,12 @@
 // Prints the median and the largest time over the runs, in milliseconds. Each
 // run opens a fresh exam window, as the user does, and draws a fresh exam.
 
+#include "engine/ExamSession.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
-#include "sound/WavePlayer.h"
+#include "sound/Sound.h"
 #include "windows/Services.h"
 #include "windows/frmDrive1.h"
 #include "windows/frmWelcome.h"
@@ -22,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,12 +34,10 @@ namespace {
 
 using namespace veltrin;
 
-class SilentPlayer final : public WavePlayer {
+class Silence final : public Sound {
 public:
-    void open(const QString&) override { }
-    void rewind() override { }
-    void play() override { }
-    void close() override { }
+    void play(Cue) override { }
+    void stop() override { }
 };
 
 class CountingBox final : public MessageBox {
@@ -67,27 +67,30 @@ int main(int argc, char* argv[])
 
     SystemClock clock;
     ClockSeededRandom random(clock);
-    SilentPlayer player;
+    Silence sound;
     CountingBox box;
     NoShell shell;
-    Services services {clock, random, player, box, shell, QString::fromLocal8Bit(argv[1]), [] {}};
-    frmWelcome welcome(services);
-    welcome.Timer1.stop();
+    Services services {clock, random, sound, box, shell, QString::fromLocal8Bit(argv[1]), [] {}};
+    ExamSession session(clock, random, services.bankPath());
+    frmWelcome welcome(services, session);
+    welcome.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     welcome.Form_Load();
+    auto* cmdContinue = welcome.findChild<QPushButton*>(QStringLiteral("cmdContinue"));
 
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        welcome.cmdContinue_Click();
-        frmDrive1* drive = welcome.drive();
+        cmdContinue->click();
+        auto* drive = welcome.findChild<frmDrive1*>();
         drive->repaint();
+        auto* cmdStart = drive->findChild<QPushButton*>(QStringLiteral("cmdStart"));
         QElapsedTimer timer;
         timer.start();
-        drive->cmdStart->click();
+        cmdStart->click();
         drive->repaint(); // question 1 drawn
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        if (drive->lblQno->text() != QLatin1String("1"))
+        if (drive->findChild<QLabel*>(QStringLiteral("lblQno"))->text() != QLatin1String("1"))
             return 1;
-        drive->cmdExit_Click();
+        drive->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window goes
     }
     std::sort(times.begin(), times.end());

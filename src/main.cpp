@@ -8,6 +8,7 @@
 
 #include "CommandLine.h"
 #include "Version.h"
+#include "engine/ExamSession.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/Language.h"
@@ -15,7 +16,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Random.h"
-#include "sound/LazyWavePlayer.h"
+#include "sound/LazySound.h"
 #include "sound/SoundModule.h"
 #include "windows/Services.h"
 #include "windows/Translations.h"
@@ -92,18 +93,19 @@ int main(int argc, char* argv[])
     const QString folder = veltrin::programFolder();
     veltrin::SystemClock clock;
     veltrin::ClockSeededRandom random(clock);
-    veltrin::LazyWavePlayer player([folder] { return veltrin::loadSoundModule(folder); });
+    veltrin::LazySound sound([folder] { return veltrin::loadSoundModule(folder); });
     veltrin::QtMessageBox messageBox;
     veltrin::HostPlatformInfo platform;
     veltrin::DesktopShell shell(platform);
-    veltrin::Services services {clock, random, player, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
+    veltrin::Services services {clock, random, sound, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
     services.language = language;
     if (!line.bankFile().isEmpty()) {
         services.bankFile = line.bankFile();
         services.pictureFolder = QFileInfo(line.bankFile()).absolutePath();
     }
 
-    veltrin::frmWelcome welcome(services);
+    veltrin::ExamSession session(clock, random, services.bankPath());
+    veltrin::frmWelcome welcome(services, session);
     welcome.Form_Load();
     // The window icon, at its own sizes and twice the larger for screens that
     // scale, is given once the welcome window is up: decoding it is not worth

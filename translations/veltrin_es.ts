@@ -86,12 +86,12 @@
         <translation>consulte las leyes de tránsito de su estado para obtener respuestas definitivas.</translation>
     </message>
     <message>
-        <source>You have 15 minutes to answer 20 questions.  </source>
-        <translation>Tiene 15 minutos para contestar 20 preguntas.  </translation>
+        <source>You have %1 minutes to answer %2 questions.  </source>
+        <translation>Tiene %1 minutos para contestar %2 preguntas.  </translation>
     </message>
     <message>
-        <source>To pass the test, you must answer at least 17 questions correctly.</source>
-        <translation>Para aprobar el examen, debe contestar correctamente al menos 17 preguntas.</translation>
+        <source>To pass the test, you must answer at least %1 questions correctly.</source>
+        <translation>Para aprobar el examen, debe contestar correctamente al menos %1 preguntas.</translation>
     </message>
     <message>
         <source>       Press the START button to begin.</source>

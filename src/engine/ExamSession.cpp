@@ -6,7 +6,6 @@
 #include "engine/Messages.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
-#include "timing/Tick.h"
 
 #include <cmath>
 #include <utility>
@@ -27,70 +26,67 @@ void ExamSession::load()
 bool ExamSession::start()
 {
     m_tasktime = m_clock.timeOfDay();
-    m_tasksw = 1;
-    m_timeexp = 0;
-    m_pendingCredit = false;
+    m_judgedRight = false;
+    // A bank that cannot be used must not also run out the exam time while
+    // its refusal is read: the clock runs only once the questions are in.
     if (!m_exam.startFrom(m_bankPath, m_random)) {
-        // A bank that cannot be used must not also run out the exam time
-        // while its refusal is read.
-        m_tasksw = 0;
+        m_phase = Phase::NotStarted;
         return false;
     }
+    m_phase = Phase::Asking;
     return true;
 }
 
 ExamSession::Step ExamSession::next()
 {
-    if (m_timeexp == 1) {
+    if (m_phase == Phase::TimedOut) {
         // A verdict still open is replaced by the time-out; its point was
         // never counted and never will be.
-        m_pendingCredit = false;
-        m_msgsw = 1;
-        return {Step::Kind::TimeOut, timeoutText(m_exam.score(), m_exam.qno()), {}};
+        m_judgedRight = false;
+        return {Step::Kind::TimeOut, timeoutText(m_exam.score(), m_exam.qno()), std::nullopt};
     }
     if (!m_exam.advance()) {
-        m_tasksw = 0;
-        m_msgsw = 1;
+        m_phase = Phase::Finished;
         return {Step::Kind::Result, resultText(m_exam.score()), resultCue(m_exam.score())};
     }
+    m_phase = Phase::Asking;
     return {};
 }
 
 ExamSession::Verdict ExamSession::answer(int index)
 {
-    m_pendingCredit = m_exam.isRight(index);
-    m_msgsw = 1;
-    Verdict verdict {m_exam.verdict(index), {}};
-    if (!m_pendingCredit)
+    m_phase = Phase::Judged;
+    m_judgedRight = m_exam.isRight(index);
+    Verdict verdict {m_exam.verdict(index), std::nullopt};
+    if (!m_judgedRight)
         verdict.cue = wrongAnswerCue(m_random.next());
     return verdict;
 }
 
 void ExamSession::acknowledge()
 {
-    m_msgsw = 0;
-    if (std::exchange(m_pendingCredit, false))
+    if (m_phase == Phase::Judged && std::exchange(m_judgedRight, false))
         m_exam.credit();
 }
 
 void ExamSession::stop()
 {
-    m_tasksw = 0;
+    if (tasksw())
+        m_phase = Phase::NotStarted;
 }
 
 void ExamSession::tick(float now)
 {
-    if (!(m_tasksw == 1))
+    if (!tasksw())
         return;
     const float interval = secondsBetween(m_tasktime, now);
     const int elapsec = static_cast<int>(std::floor(interval));
-    if (!(m_lasttime == elapsec)) {
+    if (m_lasttime != elapsec) {
         m_lasttime = elapsec;
         emit elapsedChanged(elapsedCaption(elapsec));
     }
     if (interval >= kExamSeconds) {
-        m_tasksw = 0;
-        m_timeexp = 1;
+        m_phase = Phase::TimedOut;
         emit timedOut();
     }
 }

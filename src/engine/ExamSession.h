@@ -4,11 +4,13 @@
 #pragma once
 
 #include "engine/BankRules.h"
+#include "engine/Cue.h"
 #include "engine/Exam.h"
-#include "timing/Value.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 namespace veltrin {
 
@@ -20,20 +22,22 @@ class RandomSource;
 // clock with its 15-minute limit. The exam window forwards its user's actions
 // here and shows what comes back; the welcome window's tick feeds it the time.
 //
-// It keeps the clock's state under the names the program has always used:
-// tasktime (time of day at Start), tasksw (1 while the clock runs), timeexp
-// (1 once the time has run out), lasttime (the whole seconds last shown) and
-// msgsw (1 while a message of the exam is open). It lives for the whole run,
-// like the welcome window that holds it: lasttime carries over from one exam
-// to the next, and timeexp stays 1 after a time-out until the next Start.
-//
-// What happens at 15:00: tick() stops the clock, sets timeexp and signals
-// timedOut(); the exam window then asks next(), which answers TimeOut with
-// the score so far, dropping the point of a verdict still open.
+// What happens at 15:00: tick() finds 900 seconds gone, moves to TimedOut and
+// signals timedOut(); the exam window then asks next(), which answers TimeOut
+// with the score so far, dropping the point of a verdict still open.
 class ExamSession final : public QObject {
     Q_OBJECT
 
 public:
+    // Where the exam stands. The clock runs in Asking and Judged only.
+    enum class Phase {
+        NotStarted, // before the first Start, or after Return
+        Asking,     // a question is on screen, waiting for its answer
+        Judged,     // the verdict on the answer is open
+        Finished,   // the twentieth answer is judged: the result is shown
+        TimedOut,   // the time ran out; stays so until the next Start
+    };
+
     // What the exam window shows after next().
     struct Step {
         enum class Kind {
@@ -42,14 +46,14 @@ public:
             TimeOut,  // the time has run out: text, then the exam window closes
         };
         Kind kind = Kind::Question;
-        QString text; // the message of a result or a time-out
-        QString cue;  // the wave cue played while the message is open, or empty
+        QString text;           // the message of a result or a time-out
+        std::optional<Cue> cue; // played while the message is open
     };
 
     // The verdict on an answer, shown in a message with its cue (if any).
     struct Verdict {
         QString text;
-        QString cue;
+        std::optional<Cue> cue;
     };
 
     // The exam reads its questions from the bank file `bankPath`, afresh at
@@ -72,7 +76,7 @@ public:
     // A right answer counts once its verdict has been acknowledged.
     Verdict answer(int index);
 
-    // The user has closed the message that answer() or next() gave.
+    // The user has closed the verdict that answer() gave.
     void acknowledge();
 
     // Return, or the exam window closed in any way: the clock stops.
@@ -80,22 +84,21 @@ public:
 
     // One tick of the welcome window's timer at time of day `now`. While the
     // clock runs it shows the whole seconds when they change
-    // (elapsedChanged), and at 900 seconds ends the exam: tasksw 0, timeexp 1
-    // and timedOut(), exactly once.
+    // (elapsedChanged), and at 900 seconds ends the exam with timedOut(),
+    // exactly once.
     void tick(float now);
 
+    Phase phase() const { return m_phase; }
     const QRecord& curq() const { return m_exam.curq(); }
     int qno() const { return m_exam.qno(); }
     int score() const { return m_exam.score(); }
 
+    // The clock's state under the names the exam has always given it:
+    // tasktime is the time of day at Start, tasksw whether the clock runs,
+    // timeexp whether the time has run out.
     float tasktime() const { return m_tasktime; }
-    Value tasksw() const { return m_tasksw; }
-    Value timeexp() const { return m_timeexp; }
-    Value lasttime() const { return m_lasttime; }
-    // Kept from the design, where the time-out read it to find an open
-    // verdict; the exam window now knows its open message itself, so nothing
-    // in the program reads it.
-    Value msgsw() const { return m_msgsw; }
+    bool tasksw() const { return m_phase == Phase::Asking || m_phase == Phase::Judged; }
+    bool timeexp() const { return m_phase == Phase::TimedOut; }
 
 signals:
     void elapsedChanged(const QString& caption);
@@ -106,13 +109,13 @@ private:
     RandomSource& m_random;
     QString m_bankPath;
     Exam m_exam;
-    bool m_pendingCredit = false; // a right answer's verdict is open
+    Phase m_phase = Phase::NotStarted;
+    bool m_judgedRight = false; // the open verdict's answer was right
 
     float m_tasktime = 0.0F;
-    Value m_tasksw = 0;
-    Value m_timeexp; // empty until the first Start
-    Value m_lasttime = 99;
-    Value m_msgsw = 0;
+    // The whole seconds last shown. It lives as long as the session, so a new
+    // exam whose first count equals the last one shown does not redraw it.
+    int m_lasttime = 99;
 };
 
 } // namespace veltrin

@@ -19,8 +19,12 @@ QString instructionsText()
                "Exam", "This exam tests your knowledge of driving rules in the United States.  ")
         + QCoreApplication::translate("Exam", "Since the rules differ from state to state, ")
         + QCoreApplication::translate("Exam", "refer to your state's motor vehicle laws for definitive answers.")
-        + lineBreak + lineBreak + QCoreApplication::translate("Exam", "You have 15 minutes to answer 20 questions.  ")
-        + QCoreApplication::translate("Exam", "To pass the test, you must answer at least 17 questions correctly.")
+        + lineBreak + lineBreak
+        + QCoreApplication::translate("Exam", "You have %1 minutes to answer %2 questions.  ")
+              .arg(static_cast<int>(kExamSeconds) / 60)
+              .arg(kQuestionsPerExam)
+        + QCoreApplication::translate("Exam", "To pass the test, you must answer at least %1 questions correctly.")
+              .arg(kPassMark)
         + lineBreak + lineBreak + QCoreApplication::translate("Exam", "       Press the START button to begin.");
 }
 
@@ -61,15 +65,22 @@ QString timeoutText(int score, int qno)
         .arg(qno);
 }
 
-QString wrongAnswerCue(float r)
+QString elapsedCaption(int elapsec)
 {
-    const float twoRPlusOne = 2.0F * r + 1.0F;
-    return std::floor(twoRPlusOne) > 1.0F ? cue::skid : cue::siren;
+    const int minutes = elapsec / 60;
+    const int seconds = elapsec - 60 * minutes;
+    return QString::number(minutes) + QLatin1Char(':') + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
 }
 
-QString resultCue(int score)
+Cue wrongAnswerCue(float r)
 {
-    return passed(score) ? cue::passed : cue::failed;
+    const float twoRPlusOne = 2.0F * r + 1.0F;
+    return std::floor(twoRPlusOne) > 1.0F ? Cue::Skid : Cue::Siren;
+}
+
+Cue resultCue(int score)
+{
+    return passed(score) ? Cue::Passed : Cue::Failed;
 }
 
 } // namespace veltrin

@@ -3,12 +3,16 @@
 
 #pragma once
 
+#include "engine/Cue.h"
+
 #include <QString>
 
 namespace veltrin {
 
+// The exam: 20 questions in 15 minutes, passed with 17 right answers.
 inline constexpr int kQuestionsPerExam = 20;
 inline constexpr int kPassMark = 17;
+inline constexpr float kExamSeconds = 900.0F;
 
 // The exam window's instructions, shown until Start is pressed. Lines are
 // broken with CR LF.
@@ -24,18 +28,13 @@ QString timeoutText(int score, int qno);
 
 bool passed(int score);
 
-// Sound cues: wave files in the program folder.
-namespace cue {
-inline const QString carStart = QStringLiteral("\\carstart.wav");
-inline const QString skid = QStringLiteral("\\skid1.wav");
-inline const QString siren = QStringLiteral("\\siren.wav");
-inline const QString failed = QStringLiteral("\\skidbump.wav");
-inline const QString passed = QStringLiteral("\\honkyea.wav");
-} // namespace cue
+// The exam clock's caption, "m:ss": minutes without leading zeros, seconds
+// with two digits.
+QString elapsedCaption(int elapsec);
 
 // The wrong-answer cue for a random number r, 0 <= r < 1: the whole part of
 // 2r + 1, taken in single precision, above 1 means the skid, else the siren.
-QString wrongAnswerCue(float r);
-QString resultCue(int score);
+Cue wrongAnswerCue(float r);
+Cue resultCue(int score);
 
 } // namespace veltrin

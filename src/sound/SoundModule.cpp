@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Qt Multimedia sound device as a module of its own, loaded by the program
-// when it first needs sound (see LazyWavePlayer).
+// when it first needs sound (see LazySound).
 
-#include "sound/QtWavePlayer.h"
+#include "sound/QtSound.h"
 
-extern "C" Q_DECL_EXPORT veltrin::WavePlayer* veltrinCreateWavePlayer()
+extern "C" Q_DECL_EXPORT veltrin::Sound* veltrinCreateSound(const QString* folder)
 {
-    veltrin::QtWavePlayer::quietBackendWarnings();
-    return new veltrin::QtWavePlayer();
+    veltrin::QtSound::quietBackendWarnings();
+    return new veltrin::QtSound(*folder);
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "sound/WavePlayer.h"
+#include "sound/Sound.h"
 
 #include <QString>
 
@@ -11,8 +11,9 @@
 
 namespace veltrin {
 
-// Loads the sound module from the program folder and makes its player; null
-// when the module is missing or cannot be loaded (no sound then).
-std::unique_ptr<WavePlayer> loadSoundModule(const QString& programFolder);
+// Loads the sound module from the program folder and makes its player, which
+// plays the cues' wave files from that folder; null when the module is missing
+// or cannot be loaded (no sound then).
+std::unique_ptr<Sound> loadSoundModule(const QString& programFolder);
 
 } // namespace veltrin

@@ -10,11 +10,11 @@
 
 namespace veltrin {
 
-std::unique_ptr<WavePlayer> loadSoundModule(const QString& programFolder)
+std::unique_ptr<Sound> loadSoundModule(const QString& programFolder)
 {
     QLibrary module(QDir(programFolder).filePath(QStringLiteral("veltrin-sound")));
-    using Create = WavePlayer* (*)();
-    const auto create = reinterpret_cast<Create>(module.resolve("veltrinCreateWavePlayer"));
+    using Create = Sound* (*)(const QString*);
+    const auto create = reinterpret_cast<Create>(module.resolve("veltrinCreateSound"));
     if (create == nullptr) {
         // The program runs on in silence; one line says why there is no sound.
         const QString line = QStringLiteral("veltrin: no sound: %1 cannot be loaded: %2\n")
@@ -23,7 +23,7 @@ std::unique_ptr<WavePlayer> loadSoundModule(const QString& programFolder)
         return nullptr;
     }
     // The module stays loaded for the life of the program: its player does.
-    return std::unique_ptr<WavePlayer>(create());
+    return std::unique_ptr<Sound>(create(&programFolder));
 }
 
 } // namespace veltrin

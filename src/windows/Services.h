@@ -15,14 +15,14 @@ class Clock;
 class MessageBox;
 class RandomSource;
 class Shell;
-class WavePlayer;
+class Sound;
 
 // What the windows need of the platform. main() hands in the real ones; the
 // window tests hand in fakes.
 struct Services {
     Clock& clock;
     RandomSource& random;
-    WavePlayer& player;
+    Sound& sound;
     MessageBox& messageBox;
     Shell& shell;
     QString folder;                   // the program folder: sounds, the guide

@@ -6,7 +6,7 @@
 #include "engine/Messages.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
-#include "sound/SoundCues.h"
+#include "sound/Sound.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
 #include "windows/frmDrive1Design.h"
@@ -34,14 +34,14 @@ constexpr int kMaxPictureSide = 4096;
 
 } // namespace
 
-frmDrive1::frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder)
+frmDrive1::frmDrive1(QWidget* owner, ExamSession& session, Sound& sound, MessageBox& messageBox, QString pictureFolder)
     : QWidget(owner,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
     , m_session(session)
     , m_sound(sound)
     , m_messageBox(messageBox)
-    , m_folder(std::move(folder))
+    , m_pictureFolder(std::move(pictureFolder))
 {
     setObjectName(QStringLiteral("frmDrive1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -102,7 +102,6 @@ void frmDrive1::cmdExit_Click()
 
 void frmDrive1::Form_Unload()
 {
-    m_unloaded = true;
     m_session.stop();
     // A message still open goes with the window, and nothing follows it.
     dropMessage();
@@ -121,11 +120,10 @@ void frmDrive1::cmdStart_Click()
     lblQno->show();
 
     if (!started) {
+        // The refusal belongs to the exam window, which closes after it: a box
+        // that goes with its window never calls back.
         m_messageBox.information(
-            this, tr("Invalid database file."), m_session.error().detail(), [window = QPointer<frmDrive1>(this)] {
-                if (window)
-                    window->cmdExit_Click();
-            });
+            this, tr("Invalid database file."), m_session.error().detail(), [this] { cmdExit_Click(); });
         return;
     }
     getq();
@@ -138,19 +136,29 @@ void frmDrive1::getq()
     case ExamSession::Step::Kind::TimeOut:
         // The time-out takes the place of a verdict still open.
         dropMessage();
-        showMessage(step.text, step.cue, [this] {
-            m_session.acknowledge();
-            close();
-        });
+        openMessage(step.text, step.cue, &frmDrive1::onTimeOutClosed);
         return;
-    case ExamSession::Step::Kind::Result:
-        showMessage(step.text, step.cue, [this] {
-            m_session.acknowledge();
-            cmdExit_Click();
-        });
-        return;
+    case ExamSession::Step::Kind::Result: openMessage(step.text, step.cue, &frmDrive1::onResultClosed); return;
     case ExamSession::Step::Kind::Question: showq(); return;
     }
+}
+
+void frmDrive1::onVerdictClosed()
+{
+    stopCue();
+    m_session.acknowledge();
+    getq();
+}
+
+void frmDrive1::onResultClosed()
+{
+    stopCue();
+    cmdExit_Click();
+}
+
+void frmDrive1::onTimeOutClosed()
+{
+    close();
 }
 
 void frmDrive1::showq()
@@ -181,7 +189,7 @@ void frmDrive1::showPicture(const QString& name)
         return;
 
     QImage image;
-    const QString path = findProgramFile(m_folder, name);
+    const QString path = findProgramFile(m_pictureFolder, name);
     if (!path.isEmpty()) {
         QImageReader reader(path);
         const QSize size = reader.size();
@@ -202,10 +210,7 @@ void frmDrive1::showPicture(const QString& name)
 void frmDrive1::cmdAns_Click(int index)
 {
     const ExamSession::Verdict verdict = m_session.answer(index);
-    showMessage(verdict.text, verdict.cue, [this] {
-        m_session.acknowledge();
-        getq();
-    });
+    openMessage(verdict.text, verdict.cue, &frmDrive1::onVerdictClosed);
 }
 
 void frmDrive1::pressAnswer(int index)
@@ -215,38 +220,32 @@ void frmDrive1::pressAnswer(int index)
         button->click();
 }
 
-void frmDrive1::showMessage(const QString& text, const QString& cue, std::function<void()> then)
+void frmDrive1::openMessage(const QString& text, std::optional<Cue> cue, void (frmDrive1::*onClosed)())
 {
     m_msg = new frmMsg(this);
     m_msg->setLabel1(text);
-    m_messageSounds = !cue.isEmpty();
-    if (m_messageSounds)
-        m_sound.playwav(cue);
-    m_afterMessage = std::move(then);
-    connect(m_msg, &frmMsg::unloaded, this, &frmDrive1::messageClosed);
-    m_msg->showModal();
+    if (cue) {
+        m_sound.play(*cue);
+        m_cuePlaying = true;
+    }
+    connect(m_msg, &QDialog::finished, this, onClosed);
+    m_msg->open();
 }
 
-frmMsg* frmDrive1::openMessage() const
+void frmDrive1::stopCue()
 {
-    return m_msg;
-}
-
-void frmDrive1::messageClosed()
-{
-    m_msg = nullptr;
     // A cue still playing stops when its message is closed.
-    if (std::exchange(m_messageSounds, false))
-        m_sound.closewav();
-    if (std::function<void()> then = std::exchange(m_afterMessage, {}))
-        then();
+    if (std::exchange(m_cuePlaying, false))
+        m_sound.stop();
 }
 
 void frmDrive1::dropMessage()
 {
-    m_afterMessage = {};
-    if (frmMsg* open = m_msg)
-        open->unload();
+    if (frmMsg* open = m_msg) {
+        disconnect(open, nullptr, this, nullptr);
+        open->close();
+    }
+    stopCue();
 }
 
 } // namespace veltrin

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -18,7 +18,7 @@ class QPushButton;
 namespace veltrin {
 
 class MessageBox;
-class SoundCues;
+class Sound;
 class frmMsg;
 
 // The exam window: the instructions and Start, then one question at a time.
@@ -37,14 +37,21 @@ class frmDrive1 final : public QWidget {
 
 public:
     // Loads the window from its design and runs its load sequence; the caller
-    // shows it. `sound` is the welcome window's sound device; pictures are
-    // looked up in `pictureFolder`.
-    frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder);
+    // shows it. Cues play on the welcome window's sound device `sound`;
+    // pictures are looked up in `pictureFolder`.
+    frmDrive1(QWidget* owner, ExamSession& session, Sound& sound, MessageBox& messageBox, QString pictureFolder);
 
-    // Shows the window maximized over the welcome window, or brings it to the
-    // front when it is open already.
+    // Shows the window maximized over the welcome window, or brings it back
+    // to the front when it is open already.
     void showExam();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     // Handlers, named after their controls.
     void cmdStart_Click();
     void cmdAns_Click(int index);
@@ -53,11 +60,35 @@ public:
     // Progress: the next question, the result, or the time-out.
     void getq();
 
-    // Whether the window has been unloaded (it is deleted soon after).
-    bool isUnloaded() const { return m_unloaded; }
+    // What follows each message once the user has closed it.
+    void onVerdictClosed();
+    void onResultClosed();
+    void onTimeOutClosed();
 
-    // The message window while one is open.
-    frmMsg* openMessage() const;
+    void createControls();
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void fitRestoredWindow();
+    void showq();
+    void showPicture(const QString& name);
+    void pressAnswer(int index);
+
+    // Opens a message window with `text`, its cue playing (if any); the window
+    // is modal and the call returns at once. `onClosed` runs when the user
+    // closes it.
+    void openMessage(const QString& text, std::optional<Cue> cue, void (frmDrive1::*onClosed)());
+    // Takes an open message away, its cue with it, without running what was to
+    // follow it.
+    void dropMessage();
+    void stopCue();
+
+    ExamSession& m_session;
+    Sound& m_sound;
+    MessageBox& m_messageBox;
+    QString m_pictureFolder;
+    QPointer<frmMsg> m_msg; // the message open, if any
+    bool m_cuePlaying = false;
 
     std::array<QPushButton*, 4> cmdAns {};
     QPlainTextEdit* txtText1 = nullptr;
@@ -70,39 +101,6 @@ public:
     std::array<QLabel*, 4> Option1 {};
     QLabel* imgImage1 = nullptr;
     QLabel* lblElapsed = nullptr;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void createControls();
-    void Form_Load();
-    void Form_Resize();
-    void Form_Unload();
-    void fitRestoredWindow();
-    void showq();
-    void showPicture(const QString& name);
-    void pressAnswer(int index);
-
-    // Shows `text` in a new message window with its cue playing (none when
-    // empty); `then` runs once the user has closed it. The window is modal and
-    // the call returns at once.
-    void showMessage(const QString& text, const QString& cue, std::function<void()> then);
-    void messageClosed();
-    // Takes an open message away without running what was to follow it.
-    void dropMessage();
-
-    ExamSession& m_session;
-    SoundCues& m_sound;
-    MessageBox& m_messageBox;
-    QString m_folder;
-    QPointer<frmMsg> m_msg;
-    std::function<void()> m_afterMessage;
-    bool m_messageSounds = false; // the open message's cue is playing
-    bool m_unloaded = false;
 };
 
 } // namespace veltrin

@@ -28,6 +28,7 @@ frmMsg::frmMsg(QWidget* owner)
             | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmMsg"));
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Message"));
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
     setBackground(this, kLightYellow);
@@ -54,39 +55,9 @@ void frmMsg::setLabel1(const QString& text)
     setAccessibleDescription(text);
 }
 
-QString frmMsg::label1() const
-{
-    return Label1->text();
-}
-
-void frmMsg::showModal()
-{
-    setWindowModality(Qt::ApplicationModal);
-    show();
-}
-
 void frmMsg::cmdExit_Click()
 {
-    unload();
-}
-
-void frmMsg::unload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    QDialog::done(QDialog::Accepted);
-    deleteLater();
-    emit unloaded();
-}
-
-void frmMsg::done(int result)
-{
-    // Escape and the close box end here too: every way out unloads.
-    if (!m_unloaded)
-        unload();
-    else
-        QDialog::done(result);
+    accept();
 }
 
 } // namespace veltrin

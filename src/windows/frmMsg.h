@@ -16,10 +16,8 @@ namespace veltrin {
 //   Label1   the message text
 //   cmdExit  OK
 //
-// It is loaded when it is made and unloaded when it is closed in any way (OK,
-// Enter, Escape, the close box, or the time-out taking it away); unloaded()
-// tells its owner, and the window deletes itself afterwards. Showing it
-// returns at once: the owner goes on when unloaded() comes.
+// OK, Enter, Escape and the close box all close it; its owner hears of that
+// through QDialog's finished(), and the window deletes itself.
 class frmMsg final : public QDialog {
     Q_OBJECT
 
@@ -27,26 +25,12 @@ public:
     explicit frmMsg(QWidget* owner);
 
     void setLabel1(const QString& text);
-    QString label1() const;
 
-    // Shows the window modal over every other window of the program.
-    void showModal();
-
-    // Unloads the window: it goes from the screen, unloaded() is signalled,
-    // and the object is deleted once control returns to the event loop.
-    void unload();
-
+private:
     void cmdExit_Click();
-    void done(int result) override;
 
     QPushButton* cmdExit = nullptr;
     QLabel* Label1 = nullptr;
-
-signals:
-    void unloaded();
-
-private:
-    bool m_unloaded = false;
 };
 
 } // namespace veltrin

@@ -4,7 +4,9 @@
 #include "windows/frmWelcome.h"
 
 #include "engine/Messages.h"
+#include "engine/WelcomeTick.h"
 #include "platform/Clock.h"
+#include "sound/Sound.h"
 #include "windows/AboutText.h"
 #include "windows/CopyR.h"
 #include "windows/Look.h"
@@ -35,11 +37,10 @@ constexpr double kExitInset = 500;
 
 } // namespace
 
-frmWelcome::frmWelcome(Services& services)
+frmWelcome::frmWelcome(Services& services, ExamSession& session)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
-    , m_MMControl1(services.player, services.folder)
-    , m_session(services.clock, services.random, services.bankPath())
+    , m_session(session)
 {
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(tr("Veltrin's Test"));
@@ -49,9 +50,11 @@ frmWelcome::frmWelcome(Services& services)
     createControls();
 
     // The tick runs from the window's creation to the end of the program.
-    Timer1.setInterval(kTickMilliseconds);
-    connect(&Timer1, &QTimer::timeout, this, &frmWelcome::Timer1_Timer);
-    Timer1.start();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &frmWelcome::Timer1_Timer);
+    Timer1->start();
 }
 
 frmWelcome::~frmWelcome() = default;
@@ -109,18 +112,13 @@ void frmWelcome::createControls()
     setTabOrder(cmdContinue, cmdAbout);
 }
 
-frmDrive1* frmWelcome::drive() const
-{
-    return m_drive && !m_drive->isUnloaded() ? m_drive.data() : nullptr;
-}
-
 void frmWelcome::Form_Load()
 {
-    m_MMControl1.playwav(cue::carStart);
-    soundsw = 0;
+    m_services.sound.play(Cue::CarStart);
+    soundsw = false;
     Form_Resize();
     loadtime = m_services.clock.timeOfDay();
-    switch1 = 0;
+    switch1 = false;
     // Borderless and filling the screen; Exit, first in the tab order, has
     // the focus.
     showFillingScreen(this, nullptr);
@@ -165,8 +163,7 @@ void frmWelcome::moveCar()
     m_carLeft = step->left;
     m_carTop = step->top;
     moveTo(imgCar, m_carLeft, m_carTop);
-    m_carFrameA = step->frameA;
-    imgCar->setPixmap(m_carFrameA ? imgCar1 : imgCar2);
+    imgCar->setPixmap(step->frameA ? imgCar1 : imgCar2);
     flipsw = step->flipsw;
 }
 
@@ -177,13 +174,15 @@ void frmWelcome::cmdContinue_Click()
 
 void frmWelcome::openExamWindow()
 {
-    if (soundsw == 0) {
-        m_MMControl1.closewav();
-        soundsw = 1;
+    if (!soundsw) {
+        m_services.sound.stop();
+        soundsw = true;
     }
-    switch1 = 1;
-    if (!drive())
-        m_drive = new frmDrive1(this, m_session, m_MMControl1, m_services.messageBox, m_services.picturesIn());
+    switch1 = true;
+    // A window closed a moment ago (Return, then Continue before it has gone)
+    // is on its way out: a fresh one takes its place.
+    if (!m_drive || !m_drive->isVisible())
+        m_drive = new frmDrive1(this, m_session, m_services.sound, m_services.messageBox, m_services.picturesIn());
     m_drive->showExam();
 }
 
@@ -191,15 +190,15 @@ void frmWelcome::cmdAbout_Click()
 {
     // Once the about window has been opened, the exam window is never opened
     // by itself: the user goes on with Continue.
-    switch1 = 1;
+    switch1 = true;
     auto* about = new CopyR(this, m_services.shell, about::webAddress(m_services.folder, m_services.language));
     about->showModal();
 }
 
 void frmWelcome::cmdExit_Click()
 {
-    m_MMControl1.closewav();
-    Timer1.stop();
+    m_services.sound.stop();
+    Timer1->stop();
     hide();
     if (m_services.endProgram)
         m_services.endProgram();

@@ -4,8 +4,6 @@
 #pragma once
 
 #include "engine/ExamSession.h"
-#include "sound/SoundCues.h"
-#include "timing/Tick.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -23,8 +21,8 @@ struct Services;
 // The welcome window: the start-up window, which fills the screen with the
 // title, a street scene and a red car driving across, and offers Continue,
 // About and Exit. It stays loaded under the other windows for the whole run
-// and carries what lasts that long: the one timer, the one sound device and
-// the exam session, which its tick feeds with the time.
+// and carries what lasts that long: the one timer, whose tick moves the car,
+// opens the exam window by itself and feeds the exam session's clock.
 //
 //   Label2       the title "Veltrin's Test"
 //   Image1       the street scene
@@ -36,7 +34,9 @@ class frmWelcome final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmWelcome(Services& services);
+    // The exam session lives as long as the program: the welcome window's
+    // tick feeds its clock, and each exam window runs one exam of it.
+    frmWelcome(Services& services, ExamSession& session);
     ~frmWelcome() override;
     frmWelcome(const frmWelcome&) = delete;
     frmWelcome& operator=(const frmWelcome&) = delete;
@@ -45,18 +45,33 @@ public:
     // self-advance armed, the window shown.
     void Form_Load();
 
-    ExamSession& session() { return m_session; }
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
-    // The exam window while it is loaded, else null.
-    frmDrive1* drive() const;
+private slots:
+    void Timer1_Timer();
 
+private:
     // Handlers.
     void cmdContinue_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
-    void Timer1_Timer();
 
-    QTimer Timer1;
+    void createControls();
+    void Form_Resize();
+    void moveCar();
+    // Continue's actions, shared with the tick's self-advance.
+    void openExamWindow();
+
+    Services& m_services;
+    ExamSession& m_session;
+    QPointer<frmDrive1> m_drive;
+    double m_carLeft = 0; // the car's place in twips, as the tick moves it
+    double m_carTop = 0;
+    bool flipsw = false;
+
+    QTimer* Timer1 = nullptr;
     QPushButton* cmdAbout = nullptr;
     QPushButton* cmdContinue = nullptr;
     QPushButton* cmdExit = nullptr;
@@ -66,34 +81,9 @@ public:
     QPixmap imgCar1; // frame A
     QPixmap imgCar2; // frame B, with speed lines
 
-    // The car's place in twips, as the tick moves it.
-    double carLeft() const { return m_carLeft; }
-    double carTop() const { return m_carTop; }
-    bool carShowsFrameA() const { return m_carFrameA; }
-
     float loadtime = 0.0F; // time of day stamped by the load
-    int soundsw = 0;       // 0 while the engine-start sound is still open
-    qint16 switch1 = 0;    // 1 once Continue, the self-advance or About has been used
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void createControls();
-    void Form_Resize();
-    void moveCar();
-    // Continue's actions, shared with the tick's self-advance.
-    void openExamWindow();
-
-    Services& m_services;
-    SoundCues m_MMControl1;
-    ExamSession m_session;
-    QPointer<frmDrive1> m_drive;
-    double m_carLeft = 0;
-    double m_carTop = 0;
-    bool m_carFrameA = true;
-    bool flipsw = false;
+    bool soundsw = false;  // the engine-start sound has been closed
+    bool switch1 = false;  // Continue, the self-advance or About has been used
 };
 
 } // namespace veltrin

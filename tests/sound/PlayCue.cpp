@@ -5,12 +5,14 @@
 // it (the sound module loaded on the event loop's first turn), and closes it
 // after a while:
 //
-//   play_cue MODULE-FOLDER DATA-FOLDER CUE MILLISECONDS
+//   play_cue MODULE-FOLDER CUE MILLISECONDS
+//
+// where CUE is the number of a cue (0 the engine start, 1 the skid, 2 the
+// siren, 3 failed, 4 passed), played from MODULE-FOLDER as the program folder.
 //
 // For the test that listens to the device's output.
 
-#include "sound/LazyWavePlayer.h"
-#include "sound/SoundCues.h"
+#include "sound/LazySound.h"
 #include "sound/SoundModule.h"
 
 #include <QCoreApplication>
@@ -19,14 +21,13 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 5)
+    if (argc != 4)
         return 64;
-    const QString modules = QString::fromLocal8Bit(argv[1]);
-    veltrin::LazyWavePlayer player([modules] { return veltrin::loadSoundModule(modules); });
-    veltrin::SoundCues cues(player, QString::fromLocal8Bit(argv[2]));
-    cues.playwav(QString::fromLocal8Bit(argv[3]));
-    QTimer::singleShot(QString::fromLocal8Bit(argv[4]).toInt(), &app, [&] {
-        cues.closewav();
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    veltrin::LazySound sound([folder] { return veltrin::loadSoundModule(folder); });
+    sound.play(static_cast<veltrin::Cue>(QString::fromLocal8Bit(argv[2]).toInt()));
+    QTimer::singleShot(QString::fromLocal8Bit(argv[3]).toInt(), &app, [&] {
+        sound.stop();
         QTimer::singleShot(200, &app, &QCoreApplication::quit);
     });
     return QCoreApplication::exec();

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Sound cues: the commands sent to the device, and the wave files it accepts.
+// Sound cues: what reaches the device, and the wave files it accepts.
 
-#include "sound/LazyWavePlayer.h"
-#include "sound/QtWavePlayer.h"
-#include "sound/SoundCues.h"
+#include "sound/LazySound.h"
+#include "sound/QtSound.h"
 #include "sound/SoundModule.h"
 #include "sound/WaveFile.h"
 #include "support/Recorders.h"
@@ -57,49 +56,57 @@ QByteArray wave(const QByteArray& chunks)
     return "RIFF" + le32(static_cast<quint32>(chunks.size() + 4)) + "WAVE" + chunks;
 }
 
-TEST(SoundCues, PlayOpensRewindsAndPlaysFromTheProgramFolder)
-{
-    test::RecordingPlayer player;
-    SoundCues cues(player, "/opt/veltrin");
-    cues.playwav("\\skid1.wav");
-    cues.closewav();
-    cues.closewav(); // closing a closed device is harmless and still sent
-    EXPECT_EQ(player.commands, (QStringList {"Open /opt/veltrin/skid1.wav", "Prev", "Play", "Close", "Close"}));
+// Collects what Qt's message handler is told while it lives.
+struct QtMessages {
+    QtMessages() { previous = qInstallMessageHandler(&QtMessages::record); }
+    ~QtMessages() { qInstallMessageHandler(previous); }
+    QtMessages(const QtMessages&) = delete;
+    QtMessages& operator=(const QtMessages&) = delete;
 
-    test::RecordingPlayer rootPlayer;
-    SoundCues atRoot(rootPlayer, "/");
-    atRoot.playwav("\\siren.wav");
-    EXPECT_EQ(rootPlayer.commands.first(), "Open //siren.wav") << "the path is passed on unchanged";
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) { said() << text; }
+    static QStringList& said()
+    {
+        static QStringList texts;
+        return texts;
+    }
+    QtMessageHandler previous = nullptr;
+};
+
+TEST(Sound, EachCueHasItsWaveFileInTheProgramFolder)
+{
+    EXPECT_EQ(cueFile(Cue::CarStart), "\\carstart.wav");
+    EXPECT_EQ(cueFile(Cue::Skid), "\\skid1.wav");
+    EXPECT_EQ(cueFile(Cue::Siren), "\\siren.wav");
+    EXPECT_EQ(cueFile(Cue::Failed), "\\skidbump.wav");
+    EXPECT_EQ(cueFile(Cue::Passed), "\\honkyea.wav");
 }
 
-TEST(LazyWavePlayer, CommandsBeforeTheEventLoopWaitForIt)
+TEST(LazySound, ACueBeforeTheEventLoopWaitsForIt)
 {
-    auto* recorder = new test::RecordingPlayer;
+    auto* recorder = new test::RecordingSound;
     int made = 0;
-    LazyWavePlayer player([&] {
+    LazySound sound([&] {
         ++made;
-        return std::unique_ptr<WavePlayer>(recorder);
+        return std::unique_ptr<Sound>(recorder);
     });
-    SoundCues cues(player, "/p");
-    cues.playwav("\\carstart.wav");
+    sound.play(Cue::CarStart);
     EXPECT_EQ(made, 0) << "nothing is loaded before the event loop runs";
     QCoreApplication::processEvents();
     EXPECT_EQ(made, 1);
-    EXPECT_EQ(recorder->commands, (QStringList {"Open /p/carstart.wav", "Prev", "Play"}));
-    cues.closewav();
-    cues.playwav("\\skid1.wav");
-    EXPECT_EQ(recorder->commands.mid(3), (QStringList {"Close", "Open /p/skid1.wav", "Prev", "Play"}))
-        << "afterwards every command goes straight through";
+    EXPECT_EQ(recorder->commands, QStringList {"Play carstart.wav"});
+    sound.stop();
+    sound.play(Cue::Skid);
+    EXPECT_EQ(recorder->commands.mid(1), (QStringList {"Stop", "Play skid1.wav"}))
+        << "afterwards every call goes straight through";
     EXPECT_EQ(made, 1);
 }
 
-TEST(LazyWavePlayer, ASoundClosedBeforeItStartedIsNeverPlayed)
+TEST(LazySound, ACueStoppedBeforeItStartedIsNeverPlayed)
 {
-    auto* recorder = new test::RecordingPlayer;
-    LazyWavePlayer player([&] { return std::unique_ptr<WavePlayer>(recorder); });
-    SoundCues cues(player, "/p");
-    cues.playwav("\\carstart.wav");
-    cues.closewav(); // Continue pressed at once
+    auto* recorder = new test::RecordingSound;
+    LazySound sound([&] { return std::unique_ptr<Sound>(recorder); });
+    sound.play(Cue::CarStart);
+    sound.stop(); // Continue pressed at once
     QCoreApplication::processEvents();
     EXPECT_TRUE(recorder->commands.isEmpty());
 }
@@ -108,7 +115,7 @@ TEST(SoundModule, AMissingModuleIsNamedInOneLine)
 {
     QTemporaryDir folder;
     testing::internal::CaptureStderr();
-    const std::unique_ptr<WavePlayer> player = loadSoundModule(folder.path());
+    const std::unique_ptr<Sound> player = loadSoundModule(folder.path());
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(player, nullptr);
     EXPECT_NE(said.find("veltrin-sound"), std::string::npos) << said;
@@ -116,17 +123,24 @@ TEST(SoundModule, AMissingModuleIsNamedInOneLine)
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
-TEST(LazyWavePlayer, NoSoundModuleMeansSilence)
+TEST(LazySound, NoSoundModuleMeansSilenceWithoutAWord)
 {
-    LazyWavePlayer player([] { return std::unique_ptr<WavePlayer>(); });
-    player.open("/p/carstart.wav");
-    player.rewind();
-    player.play();
+    const QtMessages messages;
+    QtMessages::said().clear();
+    int made = 0;
+    LazySound sound([&] {
+        ++made;
+        return std::unique_ptr<Sound>();
+    });
+    testing::internal::CaptureStderr();
+    sound.play(Cue::CarStart);
     QCoreApplication::processEvents();
-    player.close();
-    player.open("/p/siren.wav");
-    player.play();
-    SUCCEED() << "no crash, no message";
+    sound.stop();
+    sound.play(Cue::Siren);
+    sound.stop();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(QtMessages::said().isEmpty()) << QtMessages::said().join('\n').toStdString();
+    EXPECT_EQ(made, 1) << "no second attempt to load, and so no second message, for each cue";
 }
 
 TEST(WaveFile, ReadsPcmAndFloatWaves)
@@ -172,7 +186,7 @@ TEST(WaveFile, RefusesWhatIsNotAPlayableWave)
     EXPECT_FALSE(parseWave(wave("fmt " + le32(0xFFFFFFF0U)))) << "lengths beyond the file";
 }
 
-TEST(QtWavePlayer, MissingOrUnplayableFilesAreSilent)
+TEST(QtSound, MissingOrUnplayableFilesAreSilentWithoutAWord)
 {
     test::TestFolder folder;
     folder.writeFile("notaudio.wav", "plain text");
@@ -184,16 +198,21 @@ TEST(QtWavePlayer, MissingOrUnplayableFilesAreSilent)
         huge.write(wave(fmt(1, 1, 22050, 16) + "data" + le32(0xFFFFFFF0U)));
         ASSERT_TRUE(huge.resize(kMaxWaveBytes + 1));
     }
-    QtWavePlayer player;
+    const QtMessages messages;
+    QtMessages::said().clear();
+    testing::internal::CaptureStderr();
+    QtSound sound(folder.path());
     for (const QString& name :
         {QString("missing.wav"), QString("notaudio.wav"), QString("header-only.wav"), QString("huge.wav"), QString()}) {
-        player.open(folder.path() + "/" + name);
-        player.rewind();
-        player.play();
-        player.close();
+        EXPECT_FALSE(readWaveFile(folder.path() + "/" + name)) << name.toStdString();
+        sound.playFile(folder.path() + "/" + name);
+        EXPECT_FALSE(sound.isSounding()) << name.toStdString();
+        sound.stop();
     }
-    player.close();
-    SUCCEED() << "no message, no crash";
+    sound.play(Cue::Passed); // no wave files in this folder at all
+    EXPECT_FALSE(sound.isSounding());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(QtMessages::said().isEmpty()) << QtMessages::said().join('\n').toStdString();
 }
 
 } // namespace
@@ -203,7 +222,7 @@ int main(int argc, char** argv)
 {
     // The player needs an application object for its audio devices.
     QCoreApplication app(argc, argv);
-    veltrin::QtWavePlayer::quietBackendWarnings();
+    veltrin::QtSound::quietBackendWarnings();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

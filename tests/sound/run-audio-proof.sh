@@ -7,11 +7,13 @@
 # must hold the cue while it plays and silence once it has been closed (the
 # cue itself is longer). Exits 77 (skipped) where PulseAudio is not installed.
 #
-#   run-audio-proof.sh PLAY-CUE-PROGRAM MODULE-FOLDER DATA-FOLDER
+#   run-audio-proof.sh PLAY-CUE-PROGRAM PROGRAM-FOLDER
+#
+# PROGRAM-FOLDER holds the sound module and the cues' wave files, as the
+# program's own folder does.
 set -euo pipefail
 play=$1
 modules=$2
-data=$3
 for tool in pulseaudio pactl parec sox; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (apt-get install pulseaudio pulseaudio-utils sox)"; exit 77; }
 done
@@ -36,7 +38,7 @@ pactl set-default-sink nr
 parec -d nr.monitor --raw --format=s16le --rate=22050 --channels=1 >"$runtime/heard.raw" &
 recorder=$!
 sleep 0.3
-"$play" "$modules" "$data" '\carstart.wav' 1000
+"$play" "$modules" 0 1000
 sleep 1.5
 kill "$recorder"; wait "$recorder" 2>/dev/null || true
 

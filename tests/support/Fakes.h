@@ -5,24 +5,9 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
-#include "timing/Value.h"
 
 #include <cstddef>
-#include <ostream>
 #include <vector>
-
-namespace veltrin {
-
-// Readable shared-state values in test failures.
-inline void PrintTo(const Value& value, std::ostream* os)
-{
-    if (value.isEmpty())
-        *os << "Empty";
-    else
-        *os << value.number();
-}
-
-} // namespace veltrin
 
 namespace veltrin::test {
 

@@ -5,24 +5,22 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
-#include "sound/WavePlayer.h"
+#include "sound/Sound.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace veltrin::test {
 
-// A sound device that writes down what it is told: "Open <path>", "Prev",
-// "Play", "Close".
-class RecordingPlayer final : public WavePlayer {
+// A sound device that writes down what it is told: "Play skid1.wav" (the
+// cue's wave file), "Stop".
+class RecordingSound final : public Sound {
 public:
-    void open(const QString& path) override { commands << QStringLiteral("Open ") + path; }
-    void rewind() override { commands << QStringLiteral("Prev"); }
-    void play() override { commands << QStringLiteral("Play"); }
-    void close() override { commands << QStringLiteral("Close"); }
+    void play(Cue cue) override;
+    void stop() override { commands << QStringLiteral("Stop"); }
 
-    // The file names opened, in order ("skid1.wav").
-    QStringList opened() const;
+    // The wave files played, in order ("skid1.wav").
+    QStringList played() const;
     int count(const QString& command) const { return static_cast<int>(commands.count(command)); }
 
     QStringList commands;

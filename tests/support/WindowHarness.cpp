@@ -14,8 +14,10 @@
 #include <QImage>
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+
 #include <stdexcept>
 
 namespace veltrin::test {
@@ -38,8 +40,8 @@ void ModalResponder::poll()
     ++modalsSeen;
     answered << (modal->objectName().isEmpty() ? QString::fromLatin1(modal->metaObject()->className())
                                                : modal->objectName());
-    if (auto* message = qobject_cast<frmMsg*>(modal))
-        messages << message->label1();
+    if (qobject_cast<frmMsg*>(modal) != nullptr)
+        messages << messageText(modal);
     Action action = m_actions.empty() ? Action(pressOk) : std::move(m_actions.front());
     if (!m_actions.empty())
         m_actions.pop_front();
@@ -51,6 +53,54 @@ void ModalResponder::poll()
                 action(window);
         },
         Qt::QueuedConnection);
+}
+
+namespace {
+
+template <typename T> T* named(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    if (found == nullptr)
+        throw std::runtime_error("no control named " + name.toStdString());
+    return found;
+}
+
+} // namespace
+
+ExamView::ExamView(frmDrive1* w)
+    : window(w)
+{
+    if (window == nullptr)
+        return;
+    for (int i = 0; i < 4; ++i) {
+        cmdAns.at(i) = named<QPushButton>(window, QStringLiteral("cmdAns%1").arg(i));
+        lblAA.at(i) = named<QLabel>(window, QStringLiteral("lblAA%1").arg(i));
+        Option1.at(i) = named<QLabel>(window, QStringLiteral("Option1%1").arg(i));
+    }
+    txtText1 = named<QPlainTextEdit>(window, QStringLiteral("txtText1"));
+    cmdStart = named<QPushButton>(window, QStringLiteral("cmdStart"));
+    cmdExit = named<QPushButton>(window, QStringLiteral("cmdExit"));
+    lblQno = named<QLabel>(window, QStringLiteral("lblQno"));
+    Label1 = named<QLabel>(window, QStringLiteral("Label1"));
+    Label2 = named<QLabel>(window, QStringLiteral("Label2"));
+    imgImage1 = named<QLabel>(window, QStringLiteral("imgImage1"));
+    lblElapsed = named<QLabel>(window, QStringLiteral("lblElapsed"));
+}
+
+WelcomeView::WelcomeView(frmWelcome* w)
+    : window(w)
+{
+    cmdContinue = named<QPushButton>(window, QStringLiteral("cmdContinue"));
+    cmdAbout = named<QPushButton>(window, QStringLiteral("cmdAbout"));
+    cmdExit = named<QPushButton>(window, QStringLiteral("cmdExit"));
+    Label2 = named<QLabel>(window, QStringLiteral("Label2"));
+    imgCar = named<QLabel>(window, QStringLiteral("imgCar"));
+    Image1 = named<QLabel>(window, QStringLiteral("Image1"));
+}
+
+QString messageText(const QWidget* message)
+{
+    return named<QLabel>(message, QStringLiteral("Label1"))->text();
 }
 
 void writePicture(const QString& folder, const QString& name, QSize size, Qt::GlobalColor colour)
@@ -93,20 +143,31 @@ QSize insetFromBottomRight(const QWidget* control)
     return {window->width() - (r.x() + r.width()), window->height() - (r.y() + r.height())};
 }
 
-ProgramUnderTest::ProgramUnderTest(WavePlayer* player, const QString& bankFile, Language language)
-    : services {clock, random, player != nullptr ? *player : this->player, messageBox, shell, folder.path(),
-        [this] { ++ended; }}
+namespace {
+
+Services servicesFor(ProgramUnderTest& program, Sound* sound, const QString& bankFile, Language language)
 {
+    Services services {program.clock, program.random, sound != nullptr ? *sound : program.player, program.messageBox,
+        program.shell, program.folder.path(), [&program] { ++program.ended; }};
     services.language = language;
     if (!bankFile.isEmpty()) {
         services.bankFile = bankFile;
         services.pictureFolder = QFileInfo(bankFile).absolutePath();
     }
+    return services;
+}
+
+} // namespace
+
+ProgramUnderTest::ProgramUnderTest(Sound* sound, const QString& bankFile, Language language)
+    : services(servicesFor(*this, sound, bankFile, language))
+    , session(clock, random, services.bankPath())
+{
     clock.now = 36000.0F; // ten in the morning
     random = ScriptedRandom({kKeepsTheDeckInOrder});
     writeBank(20, 20);
-    m_welcome = std::make_unique<frmWelcome>(services);
-    m_welcome->Timer1.stop();
+    m_welcome = std::make_unique<frmWelcome>(services, session);
+    named<QTimer>(m_welcome.get(), QStringLiteral("Timer1"))->stop();
     m_welcome->Form_Load();
 }
 
@@ -117,47 +178,53 @@ void ProgramUnderTest::writeBank(int count, int records)
     folder.writeBank(bank(count, records));
 }
 
-frmDrive1& ProgramUnderTest::openExam()
+ExamView ProgramUnderTest::openExam()
 {
-    m_welcome->cmdContinue->click();
+    welcome().cmdContinue->click();
     settle();
-    return *drive();
+    return exam();
 }
 
-frmDrive1& ProgramUnderTest::startExam()
+ExamView ProgramUnderTest::startExam()
 {
-    frmDrive1& window = openExam();
-    window.cmdStart->click();
+    ExamView view = openExam();
+    view.cmdStart->click();
     settle();
-    return window;
+    return view;
 }
 
 frmDrive1* ProgramUnderTest::drive() const
 {
-    return m_welcome->drive();
+    const auto windows = m_welcome->findChildren<frmDrive1*>();
+    for (frmDrive1* window : windows) {
+        if (window->isVisible())
+            return window;
+    }
+    return nullptr;
 }
 
 int ProgramUnderTest::rightIndex() const
 {
-    return correctNumber(m_welcome->session().curq().correct) - 1;
+    return correctNumber(session.curq().correct) - 1;
 }
 
 void ProgramUnderTest::answer(bool right)
 {
-    const int shown = drive()->cmdAns.at(3)->isVisible() ? 4 : 3;
+    const int shown = exam().cmdAns.at(3)->isVisible() ? 4 : 3;
     press(right ? rightIndex() : (rightIndex() + 1) % shown);
 }
 
 void ProgramUnderTest::press(int index)
 {
-    drive()->cmdAns.at(index)->click();
+    exam().cmdAns.at(index)->click();
     settle();
 }
 
 void ProgramUnderTest::tick(float seconds)
 {
     clock.now += seconds;
-    m_welcome->Timer1_Timer();
+    // What the welcome window's timer does on each timeout.
+    QMetaObject::invokeMethod(m_welcome.get(), "Timer1_Timer");
     settle();
 }
 

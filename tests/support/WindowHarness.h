@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "engine/ExamSession.h"
 #include "support/Fakes.h"
 #include "support/Recorders.h"
 #include "support/TestBank.h"
@@ -13,10 +14,14 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace veltrin {
@@ -53,6 +58,42 @@ private:
     std::deque<Action> m_actions;
 };
 
+// The exam window as its user meets it: its controls, found by their names.
+struct ExamView {
+    explicit ExamView(frmDrive1* window);
+    frmDrive1* operator->() const { return window; }
+
+    frmDrive1* window = nullptr;
+    std::array<QPushButton*, 4> cmdAns {};
+    std::array<QLabel*, 4> lblAA {};
+    std::array<QLabel*, 4> Option1 {};
+    QPlainTextEdit* txtText1 = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* lblQno = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* imgImage1 = nullptr;
+    QLabel* lblElapsed = nullptr;
+};
+
+// The welcome window's controls, found by their names.
+struct WelcomeView {
+    explicit WelcomeView(frmWelcome* window);
+    frmWelcome* operator->() const { return window; }
+
+    frmWelcome* window = nullptr;
+    QPushButton* cmdContinue = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* imgCar = nullptr;
+    QLabel* Image1 = nullptr;
+};
+
+// The text of a message window.
+QString messageText(const QWidget* message);
+
 // Writes a picture of one colour, `size` pixels, as PNG at `name` inside
 // `folder`, making the folders on the way.
 void writePicture(const QString& folder, const QString& name, QSize size, Qt::GlobalColor colour);
@@ -72,6 +113,8 @@ void settle();
 // The program with fakes in place of the platform, a bank in a temporary
 // program folder and the welcome window loaded. The tick is stopped: tests
 // call it themselves after setting the clock. Every action below settles.
+// Tests act through the windows' controls, as a user does; the session is
+// read only to know the right answer of the question on screen.
 class ProgramUnderTest {
 public:
     // The sound device is `player` when one is given, else the recorder below.
@@ -80,18 +123,20 @@ public:
     // `language` chooses the program folder's bank and the guide (the texts'
     // translation is the test's to install).
     explicit ProgramUnderTest(
-        WavePlayer* player = nullptr, const QString& bankFile = {}, Language language = Language::English);
+        Sound* sound = nullptr, const QString& bankFile = {}, Language language = Language::English);
     ~ProgramUnderTest();
 
     // A bank of `records` records, each with four answers and answer 1 right.
     void writeBank(int count, int records);
 
-    frmWelcome& welcome() { return *m_welcome; }
+    WelcomeView welcome() const { return WelcomeView(m_welcome.get()); }
     // Continue, then Start. Unless a test gives its own numbers, the random
     // source keeps the bank's order: question q is record q.
-    frmDrive1& openExam();
-    frmDrive1& startExam();
+    ExamView openExam();
+    ExamView startExam();
+    // The exam window on the screen, or null.
     frmDrive1* drive() const;
+    ExamView exam() const { return ExamView(drive()); }
 
     // The right answer's button index for the question on screen.
     int rightIndex() const;
@@ -105,12 +150,13 @@ public:
 
     FakeClock clock;
     ScriptedRandom random;
-    RecordingPlayer player;
+    RecordingSound player;
     RecordingMessageBox messageBox;
     RecordingShell shell;
     TestFolder folder;
     int ended = 0;
     Services services;
+    ExamSession session;
     ModalResponder modals;
 
 private:

@@ -32,7 +32,7 @@ CopyR* openAbout(ProgramUnderTest& program)
 TEST(AboutWindow, ShowsTheProductAndItsMakers)
 {
     ProgramUnderTest program;
-    CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path()));
+    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
     EXPECT_EQ(about.windowTitle(), "Copyright notice");
     EXPECT_EQ(about.size(), QSize(463, 196)) << "6945 x 2940 twips";
     EXPECT_EQ(about.Label3->text(), "Veltrin's Test (v1.1)");
@@ -48,7 +48,7 @@ TEST(AboutWindow, ShowsTheProductAndItsMakers)
 TEST(AboutWindow, EveryTextFitsItsLabel)
 {
     ProgramUnderTest program;
-    CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path()));
+    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
     for (const QLabel* label : {about.Label1, about.Label2, about.Label3, about.Label4, about.Label5}) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
             << label->objectName().toStdString() << ": " << label->text().toStdString();
@@ -57,17 +57,19 @@ TEST(AboutWindow, EveryTextFitsItsLabel)
     EXPECT_TRUE(about.Label2->toolTip().contains("Creative Commons Attribution 4.0"));
 }
 
-TEST(AboutWindow, LinkTextDropsTheFinalSlash)
+TEST(AboutWindow, TheLinkShowsItsAddressWithoutTheFinalSlash)
 {
-    EXPECT_EQ(about::linkText("http://example.org/"), "http://example.org");
-    EXPECT_EQ(about::linkText("file:///opt/veltrin/guide/index.html"), "file:///opt/veltrin/guide/index.html");
+    ProgramUnderTest program;
+    CopyR site(program.welcome().window, program.shell, "http://example.org/");
+    EXPECT_EQ(site.findChild<QLabel*>("Label5")->toolTip(), "http://example.org");
+    CopyR guide(program.welcome().window, program.shell, "file:///opt/veltrin/guide/index.html");
+    EXPECT_EQ(guide.findChild<QLabel*>("Label5")->toolTip(), "file:///opt/veltrin/guide/index.html");
 }
 
 TEST(AboutWindow, OpeningItEndsTheSelfAdvance)
 {
     ProgramUnderTest program;
     program.welcome().cmdAbout->click();
-    EXPECT_EQ(program.welcome().switch1, 1);
     test::settle();
     program.tick(30.0F);
     EXPECT_EQ(program.drive(), nullptr);
@@ -89,6 +91,25 @@ TEST(AboutWindow, EveryLinkClickOpensTheAddressAndTheWindowStaysOpen)
     about->cmdOK->click();
     test::settle();
     EXPECT_TRUE(about.isNull()) << "OK closes the window, which goes";
+}
+
+TEST(AboutWindow, TheLinkHasItsOwnPointingHand)
+{
+    ProgramUnderTest program;
+    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
+    const QCursor cursor = about.Label5->cursor();
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(5, 0)) << "the tip of the index finger";
+    const QImage hand = cursor.pixmap().toImage();
+    ASSERT_EQ(hand.size(), QSize(32, 32));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QColor c = hand.pixelColor(x, y);
+            const bool mono = c.alpha() == 0 || c == QColor(Qt::black) || c == QColor(Qt::white);
+            ASSERT_TRUE(mono) << "monochrome, at " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(hand.pixelColor(5, 0), QColor(Qt::black));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // random sequence and a recording sound device.
 
 #include "engine/Messages.h"
+#include "sound/QtSound.h"
 #include "support/WindowHarness.h"
 #include "windows/Twips.h"
 #include "windows/frmDrive1.h"
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +26,18 @@ namespace veltrin {
 namespace {
 
 using test::ProgramUnderTest;
+
+// Whether the exam clock is stopped. A clock left running would time out a
+// later exam window before its Start: open one, let 1000 seconds pass, and
+// see that no message comes.
+bool clockStopped(ProgramUnderTest& program)
+{
+    const qsizetype before = program.modals.messages.size();
+    if (program.drive() == nullptr)
+        program.openExam();
+    program.tick(1000.0F);
+    return program.modals.messages.size() == before;
+}
 
 void answerMany(ProgramUnderTest& program, int right, int wrong)
 {
@@ -36,7 +50,7 @@ void answerMany(ProgramUnderTest& program, int right, int wrong)
 TEST(ExamWindow, OpensOnTheInstructions)
 {
     ProgramUnderTest program;
-    frmDrive1& drive = program.openExam();
+    test::ExamView drive = program.openExam();
     QString expected = instructionsText();
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     EXPECT_EQ(drive.txtText1->toPlainText(), expected) << "two- and seven-space runs intact, CR LF as line breaks";
@@ -52,17 +66,17 @@ TEST(ExamWindow, OpensOnTheInstructions)
     EXPECT_FALSE(drive.lblElapsed->isVisible());
     EXPECT_FALSE(drive.Label1->isVisible());
     EXPECT_FALSE(drive.Label2->isVisible());
-    EXPECT_EQ(drive.focusWidget(), drive.cmdExit) << "Return holds the focus";
-    EXPECT_EQ(drive.windowTitle(), "Veltrin's Test");
+    EXPECT_EQ(drive->focusWidget(), drive.cmdExit) << "Return holds the focus";
+    EXPECT_EQ(drive->windowTitle(), "Veltrin's Test");
     EXPECT_EQ(program.random.seedings, 1) << "each opening seeds the random source";
 }
 
 TEST(ExamWindow, ReturnStaysInTheBottomRightCorner)
 {
     ProgramUnderTest program;
-    frmDrive1& drive = program.openExam();
+    test::ExamView drive = program.openExam();
     for (const QSize size : {QSize(1280, 1000), QSize(640, 420), QSize(50, 20)}) {
-        drive.resize(size);
+        drive->resize(size);
         const QSize inset = test::insetFromBottomRight(drive.cmdExit);
         EXPECT_NEAR(inset.width(), twipsToPixels(500), 1) << size.width();
         EXPECT_NEAR(inset.height(), twipsToPixels(500), 1) << size.height();
@@ -74,7 +88,7 @@ TEST(ExamWindow, ReturnStaysInTheBottomRightCorner)
 TEST(ExamWindow, StartShowsTheFirstQuestion)
 {
     ProgramUnderTest program;
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     EXPECT_FALSE(drive.cmdStart->isVisible());
     EXPECT_FALSE(drive.cmdStart->isEnabled());
     EXPECT_TRUE(drive.lblQno->isVisible());
@@ -85,11 +99,9 @@ TEST(ExamWindow, StartShowsTheFirstQuestion)
     EXPECT_EQ(drive.Option1.at(3)->text(), "Answer 1d");
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(drive.cmdAns.at(i)->isVisible());
-    EXPECT_EQ(drive.focusWidget(), drive.cmdExit);
-    const ExamSession& s = program.welcome().session();
-    EXPECT_EQ(s.tasksw(), Value(1));
-    EXPECT_EQ(s.timeexp(), Value(0));
-    EXPECT_EQ(s.tasktime(), program.clock.now);
+    EXPECT_EQ(drive->focusWidget(), drive.cmdExit);
+    program.tick(1.0F);
+    EXPECT_EQ(drive.lblElapsed->text(), "0:01") << "the clock runs from Start";
 }
 
 TEST(ExamWindow, WholeExamAnsweredRightPasses)
@@ -98,16 +110,16 @@ TEST(ExamWindow, WholeExamAnsweredRightPasses)
     program.startExam();
     for (int q = 1; q <= 20; ++q) {
         ASSERT_NE(program.drive(), nullptr);
-        EXPECT_EQ(program.drive()->lblQno->text(), QString::number(q));
+        EXPECT_EQ(program.exam().lblQno->text(), QString::number(q));
         program.answer(true);
     }
     ASSERT_EQ(program.modals.messages.size(), 21);
     EXPECT_EQ(program.modals.messages.count("Correct"), 20);
     EXPECT_EQ(program.modals.messages.last(), "You Pass.  You had 20 correct answers out of 20.");
-    EXPECT_EQ(program.player.opened().last(), "honkyea.wav");
-    EXPECT_EQ(program.player.commands.last(), "Close");
+    EXPECT_EQ(program.player.played().last(), "honkyea.wav");
+    EXPECT_EQ(program.player.commands.last(), "Stop");
     EXPECT_EQ(program.drive(), nullptr) << "the exam window has closed";
-    EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
+    EXPECT_TRUE(clockStopped(program));
 }
 
 TEST(ExamWindow, SixteenRightFailsAndSeventeenPasses)
@@ -117,14 +129,14 @@ TEST(ExamWindow, SixteenRightFailsAndSeventeenPasses)
         program.startExam();
         answerMany(program, 16, 4);
         EXPECT_EQ(program.modals.messages.last(), "You Failed.  You had 16 correct answers out of 20.");
-        EXPECT_EQ(program.player.opened().last(), "skidbump.wav");
+        EXPECT_EQ(program.player.played().last(), "skidbump.wav");
     }
     {
         ProgramUnderTest program;
         program.startExam();
         answerMany(program, 17, 3);
         EXPECT_EQ(program.modals.messages.last(), "You Pass.  You had 17 correct answers out of 20.");
-        EXPECT_EQ(program.player.opened().last(), "honkyea.wav");
+        EXPECT_EQ(program.player.played().last(), "honkyea.wav");
     }
 }
 
@@ -134,15 +146,15 @@ TEST(ExamWindow, WrongAnswerNamesTheLetterAndPlaysACue)
     QStringList lines = test::bank(20, 20);
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/3";
     program.folder.writeBank(lines);
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     program.player.commands.clear();
     drive.cmdAns.at(0)->click();
     test::settle();
     EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is C");
-    ASSERT_EQ(program.player.commands.size(), 4);
-    EXPECT_TRUE(program.player.opened().first() == "skid1.wav" || program.player.opened().first() == "siren.wav");
-    EXPECT_EQ(program.player.commands.mid(1), (QStringList {"Prev", "Play", "Close"}));
-    EXPECT_EQ(program.welcome().session().score(), 0);
+    ASSERT_EQ(program.player.commands.size(), 2);
+    EXPECT_TRUE(program.player.played().first() == "skid1.wav" || program.player.played().first() == "siren.wav");
+    EXPECT_EQ(program.player.commands.last(), "Stop") << "the cue stops when its verdict is closed";
+    EXPECT_EQ(program.session.score(), 0);
     EXPECT_EQ(drive.lblQno->text(), "2");
 }
 
@@ -154,7 +166,7 @@ TEST(ExamWindow, BothWrongAnswerCuesFollowTheRandomNumber)
     program.startExam();
     program.player.commands.clear();
     answerMany(program, 0, 4);
-    EXPECT_EQ(program.player.opened(), (QStringList {"siren.wav", "skid1.wav", "siren.wav", "skid1.wav"}));
+    EXPECT_EQ(program.player.played(), (QStringList {"siren.wav", "skid1.wav", "siren.wav", "skid1.wav"}));
 }
 
 TEST(ExamWindow, RightAnswersPlayNoSound)
@@ -164,7 +176,7 @@ TEST(ExamWindow, RightAnswersPlayNoSound)
     program.player.commands.clear();
     program.answer(true);
     EXPECT_TRUE(program.player.commands.isEmpty());
-    EXPECT_EQ(program.welcome().session().score(), 1);
+    EXPECT_EQ(program.session.score(), 1);
 }
 
 TEST(ExamWindow, ThreeAnswerQuestionsHideTheFourthRow)
@@ -174,7 +186,7 @@ TEST(ExamWindow, ThreeAnswerQuestionsHideTheFourthRow)
     for (int n = 1; n <= 20; ++n)
         lines << test::record(n, 1, {}, n % 2 == 0 ? 3 : 4);
     program.folder.writeBank(lines);
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     EXPECT_TRUE(drive.cmdAns.at(3)->isVisible());
     program.answer(true);
     EXPECT_FALSE(drive.cmdAns.at(3)->isVisible());
@@ -192,7 +204,7 @@ TEST(ExamWindow, QuestionWithoutTextKeepsThePreviousText)
     lines.removeAt(lines.indexOf("Question 2"));
     lines[lines.indexOf("2. Answer 1b")] = "2. <b>bold</b> & more";
     program.folder.writeBank(lines);
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     EXPECT_EQ(drive.Option1.at(1)->text(), "<b>bold</b> & more") << "bank text is shown as written, not as markup";
     EXPECT_EQ(drive.Option1.at(1)->textFormat(), Qt::PlainText);
     program.answer(true);
@@ -206,7 +218,7 @@ TEST(ExamWindow, EmptyAnswersStillShowTheirRows)
     QStringList lines = test::bank(20, 20);
     lines.removeAt(lines.indexOf("2. Answer 1b"));
     program.folder.writeBank(lines);
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     EXPECT_TRUE(drive.cmdAns.at(1)->isVisible());
     EXPECT_EQ(drive.Option1.at(1)->text(), "");
     drive.cmdAns.at(1)->click();
@@ -221,7 +233,7 @@ TEST(ExamWindow, KeysAToDPressTheVisibleAnswerButtons)
     for (int n = 1; n <= 20; ++n)
         lines << test::record(n, 2, {}, 3);
     program.folder.writeBank(lines);
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     QTest::keyClick(drive.cmdExit, Qt::Key_D);
     test::settle();
     EXPECT_EQ(drive.lblQno->text(), "1") << "a hidden button cannot be pressed";
@@ -244,7 +256,7 @@ TEST(ExamWindow, PicturesAreFoundAndShownAtTheirOwnSize)
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/signs\\stop.png";
     lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/1/signs\\missing.png";
     program.folder.writeBank(lines);
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     ASSERT_FALSE(drive.imgImage1->pixmap().isNull()) << "backslashes and another letter case still find the file";
     EXPECT_EQ(drive.imgImage1->size(), QSize(150, 90)) << "never scaled";
     EXPECT_EQ(drive.imgImage1->pos(), toPixels({6960, 240, 0, 0}).topLeft());
@@ -259,27 +271,27 @@ TEST(ExamWindow, ReturnAndTheCloseBoxStopTheClock)
 {
     {
         ProgramUnderTest program;
-        frmDrive1& drive = program.startExam();
+        test::ExamView drive = program.startExam();
         drive.cmdExit->click();
         test::settle();
-        EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
         EXPECT_EQ(program.drive(), nullptr);
+        EXPECT_TRUE(clockStopped(program));
     }
     {
         ProgramUnderTest program;
-        frmDrive1& drive = program.startExam();
-        drive.close();
+        test::ExamView drive = program.startExam();
+        drive->close();
         test::settle();
-        EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
         EXPECT_EQ(program.drive(), nullptr);
         EXPECT_TRUE(program.modals.messages.isEmpty()) << "no confirmation, no result";
+        EXPECT_TRUE(clockStopped(program));
     }
 }
 
 TEST(ExamWindow, ClockShowsElapsedTime)
 {
     ProgramUnderTest program;
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     program.tick(0.1F);
     EXPECT_EQ(drive.lblElapsed->text(), "0:00");
     program.tick(59.8F);
@@ -297,8 +309,8 @@ TEST(ExamWindow, TimeOutWithAQuestionOnScreen)
     ProgramUnderTest program;
     program.startExam();
     answerMany(program, 9, 3); // question 13 is on screen
-    ASSERT_EQ(program.drive()->lblQno->text(), "13");
-    const QLabel* elapsed = program.drive()->lblElapsed;
+    ASSERT_EQ(program.exam().lblQno->text(), "13");
+    const QLabel* elapsed = program.exam().lblElapsed;
     QString shownWithTheMessage;
     program.modals.then([&](QWidget* msg) {
         shownWithTheMessage = elapsed->text();
@@ -308,9 +320,8 @@ TEST(ExamWindow, TimeOutWithAQuestionOnScreen)
     EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 9 correct answers out of 13.");
     EXPECT_EQ(shownWithTheMessage, "15:00") << "the last time shown is the limit";
     EXPECT_EQ(program.drive(), nullptr);
-    EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
-    EXPECT_EQ(program.welcome().session().timeexp(), Value(1));
-    EXPECT_EQ(program.welcome().session().msgsw(), Value(0));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(clockStopped(program));
 }
 
 TEST(ExamWindow, TheRealTimerKeepsTickingUnderTheTimeOutMessage)
@@ -319,27 +330,26 @@ TEST(ExamWindow, TheRealTimerKeepsTickingUnderTheTimeOutMessage)
     program.startExam();
     program.clock.now += 900.0F;
     program.modals.then([](QWidget*) {}); // leave the time-out message open
-    frmWelcome& welcome = program.welcome();
+    QTimer* timer = program.welcome()->findChild<QTimer*>("Timer1");
     // The real timer and the real event loop; an interval of 0 fires on every
     // turn of the loop, so nothing waits in real time.
-    welcome.Timer1.setInterval(0);
-    welcome.Timer1.start();
+    timer->setInterval(0);
+    timer->start();
     for (int turn = 0; turn < 100 && program.modals.messages.isEmpty(); ++turn)
         QCoreApplication::processEvents();
     ASSERT_EQ(program.modals.messages.value(0), "You ran out of time.  You had 0 correct answers out of 1.");
     ASSERT_NE(QApplication::activeModalWidget(), nullptr) << "the time-out message is open";
-    EXPECT_EQ(program.welcome().session().msgsw(), Value(1));
 
-    const double before = welcome.carLeft();
+    const int before = program.welcome().imgCar->x();
     for (int turn = 0; turn < 10; ++turn)
         QCoreApplication::processEvents();
-    EXPECT_NE(welcome.carLeft(), before) << "the car drives on while the message is open";
+    EXPECT_NE(program.welcome().imgCar->x(), before) << "the car drives on while the message is open";
 
-    welcome.Timer1.stop();
+    timer->stop();
     test::pressOk(QApplication::activeModalWidget());
     test::settle();
     EXPECT_EQ(program.drive(), nullptr);
-    EXPECT_EQ(program.welcome().session().msgsw(), Value(0));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
@@ -349,8 +359,8 @@ TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
         program.startExam();
         answerMany(program, 4, 0); // question 5 on screen, score 4
         int timeouts = 0;
-        program.modals.then([&](QWidget*) {
-            EXPECT_EQ(program.welcome().session().msgsw(), Value(1));
+        program.modals.then([&](QWidget* verdict) {
+            EXPECT_TRUE(verdict->isVisible());
             program.tick(901.0F);
         });
         program.answer(right);
@@ -360,8 +370,11 @@ TEST(ExamWindow, TimeOutWhileAVerdictIsOpenReplacesItOnce)
         EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 4 correct answers out of 5.")
             << "the open verdict's point is not counted; the question on screen is";
         EXPECT_EQ(program.drive(), nullptr);
-        EXPECT_EQ(program.welcome().session().msgsw(), Value(0));
-        EXPECT_EQ(program.player.count("Open " + program.folder.path() + "/skidbump.wav"), 0);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_FALSE(program.player.played().contains("skidbump.wav")) << "no result after the time-out";
+        if (!right) {
+            EXPECT_EQ(program.player.commands.last(), "Stop") << "the verdict's cue goes with its message";
+        }
     }
 }
 
@@ -372,13 +385,13 @@ TEST(ExamWindow, ASecondExamAfterATimeOutRunsNormally)
     program.tick(900.0F);
     ASSERT_EQ(program.drive(), nullptr);
     program.random = test::ScriptedRandom({test::kKeepsTheDeckInOrder});
-    frmDrive1& again = program.startExam();
-    const ExamSession& s = program.welcome().session();
-    EXPECT_EQ(s.timeexp(), Value(0));
-    EXPECT_EQ(s.tasksw(), Value(1));
-    EXPECT_EQ(s.tasktime(), program.clock.now);
+    test::ExamView again = program.startExam();
+    EXPECT_EQ(again.lblQno->text(), "1") << "no time-out left over";
     program.tick(0.5F);
     EXPECT_EQ(again.lblElapsed->text(), "0:00");
+    program.answer(true);
+    EXPECT_EQ(again.lblQno->text(), "2");
+    EXPECT_EQ(program.modals.messages.last(), "Correct");
 }
 
 TEST(ExamWindow, InvalidBankIsRefusedWithItsReason)
@@ -390,7 +403,7 @@ TEST(ExamWindow, InvalidBankIsRefusedWithItsReason)
     EXPECT_EQ(program.messageBox.texts[0], "Invalid database file.");
     EXPECT_TRUE(program.messageBox.details[0].contains("Line 1")) << program.messageBox.details[0].toStdString();
     EXPECT_EQ(program.drive(), nullptr) << "the window closes as after Return";
-    EXPECT_EQ(program.welcome().session().tasksw(), Value(0));
+    EXPECT_TRUE(clockStopped(program)) << "the refusal does not leave the exam clock running";
 }
 
 TEST(ExamWindow, ABankOfOnesOwnElsewhereWithItsPictures)
@@ -404,7 +417,7 @@ TEST(ExamWindow, ABankOfOnesOwnElsewhereWithItsPictures)
 
     ProgramUnderTest program(nullptr, own.path() + "/veltrin.dll");
     program.folder.writeBank({"not a bank"}); // the program folder's bank is never read
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     ASSERT_TRUE(program.messageBox.texts.isEmpty()) << program.messageBox.details.value(0).toStdString();
     EXPECT_EQ(drive.txtText1->toPlainText(), "My own question");
     EXPECT_FALSE(drive.imgImage1->pixmap().isNull()) << "its pictures are found beside it";
@@ -416,7 +429,7 @@ TEST(ExamWindow, ABankOfOnesOwnElsewhereWithItsPictures)
     own.writeBank(lines);
     program.random = test::ScriptedRandom({test::kKeepsTheDeckInOrder});
     EXPECT_EQ(program.startExam().txtText1->toPlainText(), "Mended question");
-    program.drive()->cmdExit->click();
+    program.exam().cmdExit->click();
     test::settle();
     own.writeBank({"20 copyright", "Q.a/b/1", "Question", "1. A", ""});
     program.startExam();
@@ -429,14 +442,132 @@ TEST(ExamWindow, ExamSpanningMidnightTimesOut)
 {
     ProgramUnderTest program;
     program.clock.now = 86100.0F; // 23:55
-    frmDrive1& drive = program.startExam();
+    test::ExamView drive = program.startExam();
     program.tick(400.0F);
     program.clock.now -= 86400.0F;
-    program.welcome().Timer1_Timer();
-    test::settle();
+    program.tick(0.0F);
     EXPECT_EQ(drive.lblElapsed->text(), "6:40");
     program.tick(500.0F);
     EXPECT_EQ(program.modals.messages.last(), "You ran out of time.  You had 0 correct answers out of 1.");
+}
+
+TEST(ExamWindow, ContinueOnAnOpenExamWindowOnlyBringsItToTheFront)
+{
+    ProgramUnderTest program;
+    test::ExamView drive = program.startExam();
+    drive.cmdAns.at(1)->setFocus();
+    drive->setWindowState(Qt::WindowNoState);
+    test::settle();
+    const QRect before = drive->geometry();
+    program.welcome().cmdContinue->click();
+    test::settle();
+    EXPECT_EQ(program.drive(), drive.window) << "the same window";
+    EXPECT_EQ(drive->geometry(), before) << "its geometry is left as it is";
+    EXPECT_FALSE(drive->isMaximized());
+    EXPECT_EQ(drive->focusWidget(), drive.cmdAns.at(1)) << "the focus stays where the user put it";
+    EXPECT_EQ(drive.lblQno->text(), "1") << "the exam goes on";
+}
+
+TEST(ExamWindow, BOnAQuestionWhoseRightAnswerIsTwo)
+{
+    ProgramUnderTest program;
+    QStringList lines {"20 Copyright"};
+    for (int n = 1; n <= 20; ++n)
+        lines << test::record(n, 2);
+    program.folder.writeBank(lines);
+    program.startExam();
+    program.player.commands.clear();
+    int scoreWhileOpen = -1;
+    program.modals.then([&](QWidget* verdict) {
+        scoreWhileOpen = program.session.score();
+        test::pressOk(verdict);
+    });
+    program.press(1);
+    EXPECT_EQ(program.modals.messages.last(), "Correct");
+    EXPECT_TRUE(program.player.commands.isEmpty()) << "no sound";
+    EXPECT_EQ(scoreWhileOpen, 0);
+    EXPECT_EQ(program.session.score(), 1) << "counted after the message is closed";
+    EXPECT_EQ(program.exam().lblQno->text(), "2");
+}
+
+TEST(ExamWindow, NoRightAnswersAndAResultJustBeforeTheLimit)
+{
+    ProgramUnderTest program;
+    test::ExamView drive = program.startExam();
+    for (int q = 1; q < 20; ++q)
+        program.answer(false);
+    program.tick(899.9F);
+    QString captionAtTheResult;
+    program.modals.then([&](QWidget* verdict) { test::pressOk(verdict); });
+    program.modals.then([&](QWidget* result) {
+        captionAtTheResult = drive.lblElapsed->text();
+        program.tick(5.0F); // past the limit while the result is open
+        test::pressOk(result);
+    });
+    program.answer(false);
+    EXPECT_EQ(program.modals.messages.last(), "You Failed.  You had 0 correct answers out of 20.");
+    EXPECT_EQ(captionAtTheResult, "14:59");
+    for (const QString& m : program.modals.messages)
+        EXPECT_FALSE(m.startsWith("You ran out of time")) << "the result stopped the clock";
+    EXPECT_EQ(program.drive(), nullptr);
+}
+
+TEST(ExamWindow, AfterReturnOrTheResultNothingWritesTheClock)
+{
+    ProgramUnderTest program;
+    test::ExamView drive = program.startExam();
+    program.tick(61.0F);
+    ASSERT_EQ(drive.lblElapsed->text(), "1:01");
+    QStringList written;
+    QObject::connect(
+        &program.session, &ExamSession::elapsedChanged, [&](const QString& caption) { written << caption; });
+    drive.cmdExit->click();
+    test::settle();
+    program.tick(30.0F);
+    program.tick(900.0F);
+    EXPECT_TRUE(written.isEmpty()) << "after Return";
+
+    test::ExamView again = program.startExam();
+    for (int q = 1; q <= 19; ++q)
+        program.answer(true);
+    program.tick(5.0F);
+    const QString last = again.lblElapsed->text();
+    QString whileResultOpen;
+    program.modals.then([](QWidget* verdict) { test::pressOk(verdict); });
+    program.modals.then([&](QWidget* result) {
+        program.tick(3.0F);
+        whileResultOpen = again.lblElapsed->text();
+        test::pressOk(result);
+    });
+    written.clear();
+    program.answer(true);
+    EXPECT_EQ(whileResultOpen, last) << "the last caption stays";
+    EXPECT_TRUE(written.isEmpty()) << "after the result";
+}
+
+TEST(ExamWindow, WithoutWaveFilesTheExamRunsTheSame)
+{
+    test::TestFolder empty;
+    QtSound silent(empty.path()); // the real player, over a folder that has no wave files
+    ProgramUnderTest program(&silent);
+    program.startExam();
+    for (int q = 1; q <= 20; ++q)
+        program.answer(q % 2 == 0);
+    ASSERT_EQ(program.modals.messages.size(), 21);
+    EXPECT_EQ(program.modals.messages.last(), "You Failed.  You had 10 correct answers out of 20.");
+    EXPECT_EQ(program.drive(), nullptr);
+}
+
+TEST(ExamWindow, StartCannotBePressedTwice)
+{
+    ProgramUnderTest program;
+    test::ExamView drive = program.startExam();
+    program.answer(true);
+    drive.cmdStart->click();
+    QTest::keyClick(drive.cmdStart, Qt::Key_Space);
+    test::settle();
+    EXPECT_EQ(drive.lblQno->text(), "2") << "the exam goes on where it was";
+    EXPECT_EQ(program.session.score(), 1);
 }
 
 } // namespace

@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The message window: shown modal with its text, and unloaded however it is
-// closed, which its owner hears of.
+// The message window: shown modal with its text, and gone however it is
+// closed, which its owner hears of once.
 
+#include "platform/QtMessageBox.h"
 #include "support/WindowHarness.h"
 #include "windows/frmMsg.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -19,7 +21,7 @@
 namespace veltrin {
 namespace {
 
-TEST(MessageWindow, EveryWayOfClosingItUnloadsItOnce)
+TEST(MessageWindow, EveryWayOfClosingItEndsItOnce)
 {
     using Close = std::function<void(QWidget*)>;
     const std::vector<std::pair<const char*, Close>> ways {
@@ -33,38 +35,21 @@ TEST(MessageWindow, EveryWayOfClosingItUnloadsItOnce)
         test::ModalResponder modals;
         QPointer<frmMsg> msg = new frmMsg(&owner);
         msg->setLabel1("Correct");
-        int unloads = 0;
-        QObject::connect(msg, &frmMsg::unloaded, [&] { ++unloads; });
+        int finished = 0;
+        QObject::connect(msg, &QDialog::finished, [&] { ++finished; });
         bool modalWhileShown = false;
         modals.then([&, close = close](QWidget* w) {
             modalWhileShown = QApplication::activeModalWidget() == msg;
             close(w);
         });
-        msg->showModal();
+        msg->open();
         EXPECT_TRUE(msg->isVisible()) << name << ": showing returns at once";
         test::settle();
         EXPECT_TRUE(modalWhileShown) << name;
-        EXPECT_EQ(unloads, 1) << name;
+        EXPECT_EQ(finished, 1) << name;
         EXPECT_TRUE(msg.isNull()) << name << ": the window has gone";
         EXPECT_EQ(modals.answered, QStringList {"frmMsg"}) << name << ": one action closes it";
     }
-}
-
-TEST(MessageWindow, UnloadedFromOutsideWhileShown)
-{
-    // The time-out takes an open message away.
-    QWidget owner;
-    QPointer<frmMsg> msg = new frmMsg(&owner);
-    msg->setLabel1("Wrong.  The correct answer is C");
-    int unloads = 0;
-    QObject::connect(msg, &frmMsg::unloaded, [&] { ++unloads; });
-    msg->showModal();
-    msg->unload();
-    msg->unload();
-    test::settle();
-    EXPECT_EQ(unloads, 1);
-    EXPECT_TRUE(msg.isNull());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(MessageWindow, Layout)
@@ -75,15 +60,43 @@ TEST(MessageWindow, Layout)
     EXPECT_EQ(msg->windowTitle(), "Message");
     EXPECT_EQ(msg->size(), QSize(262, 106)) << "3930 x 1590 twips";
     EXPECT_EQ(msg->minimumSize(), msg->maximumSize()) << "fixed size";
-    EXPECT_TRUE(msg->Label1->wordWrap());
-    EXPECT_EQ(msg->Label1->textFormat(), Qt::PlainText);
-    EXPECT_LE(msg->Label1->heightForWidth(msg->Label1->width()), msg->Label1->height())
-        << "the longest text wraps inside the label";
-    EXPECT_TRUE(msg->cmdExit->isDefault());
-    EXPECT_EQ(msg->focusWidget(), msg->cmdExit);
-    EXPECT_EQ(msg->cmdExit->text(), "OK");
-    msg->unload();
+    const auto* label = msg->findChild<QLabel*>("Label1");
+    const auto* ok = msg->findChild<QPushButton*>("cmdExit");
+    ASSERT_TRUE(label && ok);
+    EXPECT_EQ(test::messageText(msg), "You ran out of time.  You had 20 correct answers out of 20.");
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "the longest text wraps inside the label";
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(msg->focusWidget(), ok);
+    EXPECT_EQ(ok->text(), "OK");
+    msg->close();
     test::settle();
+}
+
+TEST(MessageBox, ARefusalIsAPlainBoxWithItsDetailAsWritten)
+{
+    QWidget owner;
+    QtMessageBox box;
+    int dismissed = 0;
+    box.information(&owner, "Invalid database file.", "Line 1: the header gives \"<b>20</b>\" as the number.",
+        [&] { ++dismissed; });
+    auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(shown, nullptr) << "modal, and the call returned at once";
+    EXPECT_EQ(shown->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(shown->windowTitle(), "Veltrin");
+    EXPECT_EQ(shown->text(), "Invalid database file.");
+    EXPECT_EQ(shown->standardButtons(), QMessageBox::Ok);
+    bool detailShownAsWritten = false;
+    for (const QLabel* label : shown->findChildren<QLabel*>()) {
+        if (label->text().contains("<b>20</b>"))
+            detailShownAsWritten = label->textFormat() == Qt::PlainText;
+    }
+    EXPECT_TRUE(detailShownAsWritten) << "a bank's header is never read as markup";
+    EXPECT_EQ(dismissed, 0);
+    shown->button(QMessageBox::Ok)->click();
+    test::settle();
+    EXPECT_EQ(dismissed, 1);
 }
 
 } // namespace

@@ -70,14 +70,14 @@ TEST_F(Spanish, TheResultAndTimeOutAgreeWithEveryScore)
 TEST_F(Spanish, TheWelcomeAndAboutWindowsSpeakSpanish)
 {
     SpanishProgram program;
-    frmWelcome& w = program.welcome();
+    const test::WelcomeView w = program.welcome();
     EXPECT_EQ(w.cmdContinue->text(), "Continuar");
     EXPECT_EQ(w.cmdAbout->text(), "Acerca de");
     EXPECT_EQ(w.cmdExit->text(), "Salir");
     for (const QPushButton* button : {w.cmdContinue, w.cmdAbout, w.cmdExit})
         EXPECT_TRUE(fits(button, button->text(), 2)) << button->text().toStdString() << " fits its 855 or 975 twips";
 
-    CopyR about(&w, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
+    CopyR about(w.window, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
     EXPECT_EQ(about.windowTitle(), "Aviso de derechos de autor");
     EXPECT_EQ(about.Label4->text(), "Contacto: vea la guía del usuario");
     EXPECT_TRUE(about.Label2->toolTip().startsWith("El programa es software libre"));
@@ -89,7 +89,7 @@ TEST_F(Spanish, TheWelcomeAndAboutWindowsSpeakSpanish)
 TEST_F(Spanish, AnExamInSpanishFromTheSpanishBank)
 {
     SpanishProgram program;
-    frmDrive1& drive = program.openExam();
+    test::ExamView drive = program.openExam();
     EXPECT_TRUE(drive.txtText1->toPlainText().startsWith("Este examen evalúa sus conocimientos"));
     EXPECT_TRUE(drive.txtText1->toPlainText().contains("Tiene 15 minutos para contestar 20 preguntas.  Para"))
         << "two spaces after a full stop, as in English";
@@ -118,11 +118,13 @@ TEST_F(Spanish, EveryMessageFitsTheMessageWindow)
     QWidget owner;
     frmMsg msg(&owner);
     EXPECT_EQ(msg.windowTitle(), "Mensaje");
+    const auto* label = msg.findChild<QLabel*>("Label1");
+    const auto* ok = msg.findChild<QPushButton*>("cmdExit");
     for (const QString& text : {timeoutText(19, 20), resultText(20), resultText(1), wrongText("D"), correctText()}) {
         msg.setLabel1(text);
-        EXPECT_LE(msg.Label1->heightForWidth(msg.Label1->width()), msg.Label1->height()) << text.toStdString();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << text.toStdString();
     }
-    EXPECT_TRUE(fits(msg.cmdExit, msg.cmdExit->text(), 2));
+    EXPECT_TRUE(fits(ok, ok->text(), 2));
 }
 
 TEST_F(Spanish, ABadBankIsRefusedInSpanish)

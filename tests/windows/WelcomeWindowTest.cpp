@@ -20,32 +20,24 @@ namespace {
 
 using test::ProgramUnderTest;
 
-TEST(WelcomeWindow, LoadPlaysTheEngineAndSetsTheSharedState)
+TEST(WelcomeWindow, LoadPlaysTheEngineAndShowsTheTitle)
 {
     ProgramUnderTest program;
-    frmWelcome& w = program.welcome();
-    EXPECT_EQ(
-        program.player.commands, (QStringList {"Open " + program.folder.path() + "/carstart.wav", "Prev", "Play"}));
-    EXPECT_EQ(w.soundsw, 0);
-    EXPECT_EQ(w.loadtime, program.clock.now);
-    const ExamSession& s = w.session();
-    EXPECT_EQ(s.msgsw(), Value(0));
-    EXPECT_EQ(w.switch1, 0);
-    EXPECT_EQ(s.lasttime(), Value(99));
-    EXPECT_EQ(s.tasksw(), Value(0));
-    EXPECT_TRUE(s.timeexp().isEmpty());
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.windowTitle(), "Veltrin's Test");
-    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+    const test::WelcomeView w = program.welcome();
+    EXPECT_EQ(program.player.commands, QStringList {"Play carstart.wav"});
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Veltrin's Test");
+    EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.Label2->text(), "Veltrin's Test");
+    EXPECT_EQ(w->focusWidget(), w.cmdExit);
 }
 
 TEST(WelcomeWindow, ExitStaysInTheBottomRightCorner)
 {
     ProgramUnderTest program;
-    frmWelcome& w = program.welcome();
+    const test::WelcomeView w = program.welcome();
     for (const QSize size : {QSize(1024, 768), QSize(1600, 1200), QSize(300, 200)}) {
-        w.resize(size);
+        w->resize(size);
         const QSize inset = test::insetFromBottomRight(w.cmdExit);
         EXPECT_NEAR(inset.width(), twipsToPixels(500), 1) << size.width();
         EXPECT_NEAR(inset.height(), twipsToPixels(500), 1) << size.height();
@@ -59,17 +51,15 @@ TEST(WelcomeWindow, OpensTheExamWindowByItselfAfterNineSeconds)
     program.tick(8.8F);
     program.tick(0.2F); // exactly nine seconds
     EXPECT_EQ(program.drive(), nullptr);
-    EXPECT_EQ(program.player.count("Close"), 0);
+    EXPECT_EQ(program.player.count("Stop"), 0);
     program.tick(0.2F);
     ASSERT_NE(program.drive(), nullptr);
     EXPECT_TRUE(program.drive()->isVisible());
-    EXPECT_EQ(program.player.commands.last(), "Close") << "the engine sound is closed just before";
-    EXPECT_EQ(program.welcome().soundsw, 1);
-    EXPECT_EQ(program.welcome().switch1, 1);
+    EXPECT_EQ(program.player.commands.last(), "Stop") << "the engine sound is closed just before";
     QPointer<frmDrive1> first = program.drive();
     program.tick(30.0F);
     EXPECT_EQ(program.drive(), first.data()) << "at most once per run";
-    EXPECT_EQ(program.player.count("Close"), 1);
+    EXPECT_EQ(program.player.count("Stop"), 1);
 }
 
 TEST(WelcomeWindow, ContinueOpensTheExamWindowAtOnce)
@@ -80,7 +70,7 @@ TEST(WelcomeWindow, ContinueOpensTheExamWindowAtOnce)
     test::settle();
     QPointer<frmDrive1> exam = program.drive();
     ASSERT_NE(exam, nullptr);
-    EXPECT_EQ(program.player.count("Close"), 1);
+    EXPECT_EQ(program.player.count("Stop"), 1);
     program.tick(10.0F);
     EXPECT_EQ(program.drive(), exam.data()) << "the tick does not open a second";
 }
@@ -89,7 +79,7 @@ TEST(WelcomeWindow, ContinueAfterReturnOpensAFreshExamWindow)
 {
     ProgramUnderTest program;
     program.openExam();
-    program.drive()->cmdExit->click();
+    program.exam().cmdExit->click();
     test::settle();
     EXPECT_EQ(program.drive(), nullptr);
     program.tick(20.0F);
@@ -98,8 +88,22 @@ TEST(WelcomeWindow, ContinueAfterReturnOpensAFreshExamWindow)
     program.openExam();
     ASSERT_NE(program.drive(), nullptr);
     EXPECT_EQ(program.random.seedings, seedings + 1) << "its load ran again";
-    EXPECT_TRUE(program.drive()->cmdStart->isVisible());
-    EXPECT_EQ(program.player.count("Close"), 1) << "no second Close";
+    EXPECT_TRUE(program.exam().cmdStart->isVisible());
+    EXPECT_EQ(program.player.count("Stop"), 1) << "no second Close";
+}
+
+TEST(WelcomeWindow, ContinueRightAfterReturnOpensAWindowThatStays)
+{
+    // Return, then Continue before the event loop has turned (two quick
+    // keys): the window that Return closed is on its way out, and Continue
+    // must not bring it back only to see it vanish.
+    ProgramUnderTest program;
+    program.openExam();
+    program.exam().cmdExit->click();
+    program.welcome().cmdContinue->click();
+    test::settle();
+    ASSERT_NE(program.drive(), nullptr);
+    EXPECT_TRUE(program.exam().cmdStart->isVisible()) << "a fresh exam window, on its instructions";
 }
 
 TEST(WelcomeWindow, AboutStopsTheSelfAdvanceForGood)
@@ -109,10 +113,9 @@ TEST(WelcomeWindow, AboutStopsTheSelfAdvanceForGood)
     program.welcome().cmdAbout->click(); // the responder presses OK at once
     test::settle();
     EXPECT_EQ(program.modals.answered, QStringList {"CopyR"});
-    EXPECT_EQ(program.welcome().switch1, 1);
     program.tick(60.0F);
     EXPECT_EQ(program.drive(), nullptr);
-    EXPECT_EQ(program.player.count("Close"), 0) << "the engine sound is left to Continue or Exit";
+    EXPECT_EQ(program.player.count("Stop"), 0) << "the engine sound is left to Continue or Exit";
 }
 
 TEST(WelcomeWindow, ExitClosesTheSoundDeviceWhateverItsState)
@@ -120,16 +123,16 @@ TEST(WelcomeWindow, ExitClosesTheSoundDeviceWhateverItsState)
     {
         ProgramUnderTest program;
         program.welcome().cmdExit->click();
-        EXPECT_EQ(program.player.commands.last(), "Close");
+        EXPECT_EQ(program.player.commands.last(), "Stop");
         EXPECT_EQ(program.ended, 1);
     }
     {
         ProgramUnderTest program;
         program.openExam();
-        program.drive()->cmdExit->click();
+        program.exam().cmdExit->click();
         test::settle();
         program.welcome().cmdExit->click();
-        EXPECT_EQ(program.player.count("Close"), 2) << "sent even when already closed";
+        EXPECT_EQ(program.player.count("Stop"), 2) << "sent even when already closed";
         EXPECT_EQ(program.ended, 1);
     }
 }
@@ -137,34 +140,48 @@ TEST(WelcomeWindow, ExitClosesTheSoundDeviceWhateverItsState)
 TEST(WelcomeWindow, TheCarDrivesAndWraps)
 {
     ProgramUnderTest program;
-    frmWelcome& w = program.welcome();
-    w.setWindowState(Qt::WindowNoState);
-    w.resize(1024, 768); // 15360 twips wide
+    const test::WelcomeView w = program.welcome();
+    const QImage frameA = QPixmap(":/assets/car-a.bmp").toImage();
+    const QImage frameB = QPixmap(":/assets/car-b.bmp").toImage();
+    ASSERT_NE(frameA, frameB);
+    w->setWindowState(Qt::WindowNoState);
+    w->resize(1024, 768); // 15360 twips wide
     program.tick(0.2F);
-    EXPECT_FALSE(w.carShowsFrameA()) << "frame B, with speed lines, first";
-    EXPECT_EQ(w.imgCar->pixmap().cacheKey(), w.imgCar2.cacheKey());
-    EXPECT_EQ(w.carLeft(), 200);
+    EXPECT_EQ(w.imgCar->pixmap().toImage(), frameB) << "frame B, with speed lines, first";
     EXPECT_EQ(w.imgCar->pos(), QPoint(twipsToPixels(200), twipsToPixels(4920)));
     program.tick(0.2F);
-    EXPECT_TRUE(w.carShowsFrameA());
-    EXPECT_EQ(w.imgCar->pixmap().cacheKey(), w.imgCar1.cacheKey());
+    EXPECT_EQ(w.imgCar->pixmap().toImage(), frameA);
     for (int t = 3; t <= 77; ++t)
         program.tick(0.2F);
-    EXPECT_EQ(w.carLeft(), 40) << "wrapped on tick 77";
-    EXPECT_EQ(w.imgCar->x(), 3);
+    EXPECT_EQ(w.imgCar->x(), twipsToPixels(40)) << "wrapped on tick 77, to 40 twips";
 }
 
 TEST(WelcomeWindow, ALowWindowLiftsTheCar)
 {
     ProgramUnderTest program;
-    frmWelcome& w = program.welcome();
-    w.setWindowState(Qt::WindowNoState);
-    w.resize(1024, 266); // 3990 twips high
+    const test::WelcomeView w = program.welcome();
+    w->setWindowState(Qt::WindowNoState);
+    w->resize(1024, 266); // 3990 twips high
     program.tick(0.2F);
-    EXPECT_EQ(w.carTop(), 930);
-    w.resize(1024, 768);
+    EXPECT_EQ(w.imgCar->y(), twipsToPixels(930));
+    w->resize(1024, 768);
     program.tick(0.2F);
-    EXPECT_EQ(w.carTop(), 930) << "it stays up when the window grows again";
+    EXPECT_EQ(w.imgCar->y(), twipsToPixels(930)) << "it stays up when the window grows again";
+}
+
+TEST(WelcomeWindow, OpensWithTheFocusOnExitThenTabsToContinueAndAbout)
+{
+    ProgramUnderTest program;
+    const test::WelcomeView w = program.welcome();
+    EXPECT_EQ(w->focusWidget(), w.cmdExit) << "Exit is first in the tab order";
+    QWidget* next = w.cmdExit->nextInFocusChain();
+    while (next->focusPolicy() == Qt::NoFocus)
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, w.cmdContinue);
+    next = next->nextInFocusChain();
+    while (next->focusPolicy() == Qt::NoFocus)
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, w.cmdAbout);
 }
 
 } // namespace

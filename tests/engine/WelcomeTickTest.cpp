@@ -4,7 +4,7 @@
 // The welcome window's car step and self-advance test: arithmetic a user sees
 // as motion.
 
-#include "timing/Tick.h"
+#include "engine/WelcomeTick.h"
 
 #include <gtest/gtest.h>
 
@@ -71,11 +71,11 @@ TEST(CarStep, RemaindersRoundHalvesToEven)
 
 TEST(SelfAdvance, MoreThanNineSecondsAfterLoad)
 {
-    EXPECT_FALSE(selfAdvanceDue(0, 109.0F, 100.0F)) << "exactly nine seconds is not enough";
-    EXPECT_TRUE(selfAdvanceDue(0, 109.2F, 100.0F));
-    EXPECT_FALSE(selfAdvanceDue(1, 200.0F, 100.0F)) << "Continue or About switched it off";
-    EXPECT_TRUE(selfAdvanceDue(0, 5.0F, 86395.0F)) << "ten seconds across midnight";
-    EXPECT_FALSE(selfAdvanceDue(0, 3.0F, 86395.0F));
+    EXPECT_FALSE(selfAdvanceDue(false, 109.0F, 100.0F)) << "exactly nine seconds is not enough";
+    EXPECT_TRUE(selfAdvanceDue(false, 109.2F, 100.0F));
+    EXPECT_FALSE(selfAdvanceDue(true, 200.0F, 100.0F)) << "Continue or About switched it off";
+    EXPECT_TRUE(selfAdvanceDue(false, 5.0F, 86395.0F)) << "ten seconds across midnight";
+    EXPECT_FALSE(selfAdvanceDue(false, 3.0F, 86395.0F));
 }
 
 } // namespace

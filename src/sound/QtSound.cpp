@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sound/QtWavePlayer.h"
+#include "sound/QtSound.h"
 
+#include "platform/ProgramFolder.h"
 #include "sound/WaveFile.h"
 
 #include <QAudioDevice>
@@ -10,6 +11,8 @@
 #include <QAudioSink>
 #include <QLoggingCategory>
 #include <QMediaDevices>
+
+#include <utility>
 
 namespace veltrin {
 
@@ -28,21 +31,28 @@ QAudioFormat::SampleFormat sampleFormat(WaveSound::Sample sample)
 
 } // namespace
 
-QtWavePlayer::QtWavePlayer() = default;
+QtSound::QtSound(QString folder)
+    : m_folder(std::move(folder))
+{ }
 
-QtWavePlayer::~QtWavePlayer()
+QtSound::~QtSound()
 {
-    close();
+    stop();
 }
 
-void QtWavePlayer::quietBackendWarnings()
+void QtSound::quietBackendWarnings()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false\nqt.multimedia*.warning=false"));
 }
 
-void QtWavePlayer::open(const QString& path)
+void QtSound::play(Cue cue)
 {
-    close();
+    playFile(programPath(m_folder, cueFile(cue)));
+}
+
+void QtSound::playFile(const QString& path)
+{
+    stop();
     const std::optional<WaveSound> sound = readWaveFile(path);
     if (!sound)
         return;
@@ -60,21 +70,15 @@ void QtWavePlayer::open(const QString& path)
     m_buffer.setBuffer(&m_samples);
     m_buffer.open(QIODevice::ReadOnly);
     m_sink = std::make_unique<QAudioSink>(device, format);
+    m_sink->start(&m_buffer);
 }
 
-void QtWavePlayer::rewind()
+bool QtSound::isSounding() const
 {
-    if (m_buffer.isOpen())
-        m_buffer.seek(0);
+    return m_sink != nullptr;
 }
 
-void QtWavePlayer::play()
-{
-    if (m_sink)
-        m_sink->start(&m_buffer);
-}
-
-void QtWavePlayer::close()
+void QtSound::stop()
 {
     if (m_sink) {
         m_sink->stop();

@@ -3,15 +3,17 @@
 
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
 namespace veltrin {
 
+// What the welcome window's tick decides: the car's step and the
+// self-advance. The exam clock the same tick feeds is the exam session's.
+
 inline constexpr int kTickMilliseconds = 200;
 inline constexpr float kSelfAdvanceSeconds = 9.0F;
-inline constexpr float kExamSeconds = 900.0F;
 inline constexpr double kCarStepTwips = 200.0;
 
 // The remainder of a / b the way the welcome window has always taken it: both
@@ -35,9 +37,6 @@ std::optional<CarStep> carStep(double left, double top, double width, double hei
 // Whether the welcome window should open the exam window by itself: nobody has
 // done so or opened the about window yet, and more than nine seconds have
 // passed since it was shown (across midnight too).
-bool selfAdvanceDue(qint16 switch1, float now, float loadtime);
-
-// "m:ss": minutes without leading zeros, seconds with two digits.
-QString elapsedCaption(int elapsec);
+bool selfAdvanceDue(bool switch1, float now, float loadtime);
 
 } // namespace veltrin

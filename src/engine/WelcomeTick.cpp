@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "timing/Tick.h"
+#include "engine/WelcomeTick.h"
 
 #include "platform/Clock.h"
 
@@ -29,16 +29,9 @@ std::optional<CarStep> carStep(double left, double top, double width, double hei
     return step;
 }
 
-bool selfAdvanceDue(qint16 switch1, float now, float loadtime)
+bool selfAdvanceDue(bool switch1, float now, float loadtime)
 {
-    return switch1 == 0 && secondsBetween(loadtime, now) > kSelfAdvanceSeconds;
-}
-
-QString elapsedCaption(int elapsec)
-{
-    const int minutes = elapsec / 60;
-    const int seconds = elapsec - 60 * minutes;
-    return QString::number(minutes) + QLatin1Char(':') + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
+    return !switch1 && secondsBetween(loadtime, now) > kSelfAdvanceSeconds;
 }
 
 } // namespace veltrin
