@@ -35,7 +35,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils openbox
   dbus at-spi2-core python3 python3-pyatspi
   pulseaudio pulseaudio-utils sox
-  imagemagick librsvg2-bin
+  imagemagick librsvg2-bin poppler-utils
   dpkg-dev desktop-file-utils appstream reuse lintian
 )
 

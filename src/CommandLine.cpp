@@ -32,6 +32,15 @@ CommandLine::CommandLine()
                        "Without it, the system's language chooses."),
         QStringLiteral("LANGUAGE")});
 
+    m_parser.addOption({QStringLiteral("print-questions"),
+        QStringLiteral("Print the bank's questions, with their pictures and answers A to D, to the PDF file FILE "
+                       "and end without opening a window. Goes with --bank and --lang."),
+        QStringLiteral("FILE")});
+    m_parser.addOption({QStringLiteral("print-key"),
+        QStringLiteral("Print the bank's answer key (each question's right letter, and its reason where the bank "
+                       "has one) to the PDF file FILE and end without opening a window."),
+        QStringLiteral("FILE")});
+
     // Qt's own options: known here so that they are not refused, and left for
     // Qt to act on.
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",

@@ -33,6 +33,12 @@ public:
 
     // The bank FILE of --bank, made absolute, or empty.
     QString bankFile() const { return m_bankFile; }
+    // The PDF files --print-questions and --print-key name, or empty. With
+    // either, the program prints and ends without a window.
+    QString printQuestionsFile() const { return m_parser.value(QStringLiteral("print-questions")); }
+    QString printKeyFile() const { return m_parser.value(QStringLiteral("print-key")); }
+    bool printWanted() const { return !printQuestionsFile().isEmpty() || !printKeyFile().isEmpty(); }
+
     // Why the bank FILE cannot be used, or empty when it can be read.
     QString bankProblem() const;
 

@@ -16,6 +16,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Random.h"
+#include "print/BankPrint.h"
 #include "sound/LazySound.h"
 #include "sound/SoundModule.h"
 #include "windows/Services.h"
@@ -23,7 +24,9 @@
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QTextStream>
@@ -65,6 +68,49 @@ int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line
     return kExitUsage;
 }
 
+// Prints the bank to the PDF files the command line names, without a window
+// and without a display. Returns the exit status.
+int printBank(int argc, char* argv[], const veltrin::CommandLine& line)
+{
+    // Laying out text needs Qt's GUI, not a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    nameTheApplication();
+    QTextStream err(stderr);
+    const veltrin::Language language
+        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), nullptr);
+    veltrin::installTranslations(language);
+    // Dates and paper in the bank's language, as in the United States.
+    QLocale::setDefault(
+        QLocale(language == veltrin::Language::Spanish ? QLocale::Spanish : QLocale::English, QLocale::UnitedStates));
+
+    const QString folder = veltrin::programFolder();
+    const QString bank
+        = line.bankFile().isEmpty() ? veltrin::programPath(folder, veltrin::bankName(language)) : line.bankFile();
+    const QString pictures = line.bankFile().isEmpty() ? folder : QFileInfo(line.bankFile()).absolutePath();
+
+    veltrin::BankPrint print;
+    QString error;
+    if (!print.read(bank, &error)) {
+        err << "veltrin: " << error << "\n";
+        return kExitUsage;
+    }
+    const QDate today = QDate::currentDate();
+    const std::pair<QString, veltrin::BankPrint::Document> outputs[] = {
+        {line.printQuestionsFile(), print.questionSheet(pictures, today)},
+        {line.printKeyFile(), print.answerKey(today)},
+    };
+    for (const auto& [file, document] : outputs) {
+        if (file.isEmpty())
+            continue;
+        if (!veltrin::BankPrint::writePdf(document, file, &error)) {
+            err << "veltrin: " << file << " cannot be written: " << error << "\n";
+            return kExitUsage;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -76,6 +122,8 @@ int main(int argc, char* argv[])
     const bool parsed = line.parse(arguments);
     if (const int status = answerOnTheTerminal(argc, argv, line, parsed); status >= 0)
         return status;
+    if (line.printWanted())
+        return printBank(argc, argv, line);
 
     QApplication app(argc, argv);
     nameTheApplication();

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>BankPrint</name>
+    <message>
+        <source>Veltrin&apos;s Test: questions</source>
+        <translation>Veltrin&apos;s Test: preguntas</translation>
+    </message>
+    <message>
+        <source>(picture %1 missing)</source>
+        <translation>(falta la imagen %1)</translation>
+    </message>
+    <message>
+        <source>Veltrin&apos;s Test: answer key</source>
+        <translation>Veltrin&apos;s Test: hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo comenzar el PDF</translation>
+    </message>
+</context>
+<context>
     <name>BankRules</name>
     <message>
         <source>Line %1: %2.</source>

@@ -27,6 +27,14 @@ constexpr std::array<TwipsRect, 4> Option1 {
     {{600, 2760, 7335, 495}, {600, 3360, 7335, 495}, {600, 3960, 7335, 495}, {600, 4560, 7335, 495}}};
 constexpr TwipsRect imgImage1 {6960, 240, 1935, 1815};
 constexpr TwipsRect lblElapsed {5880, 6000, 1335, 375};
+// The question's and the answers' font, Courier New 9 pt, at 96 dots per
+// inch: 12 pixels, each character 0.6 of that wide, a line 14 pixels high.
+// The bank checker works out from these and the sizes above how much text fits.
+constexpr double kTextPoints = 9;
+constexpr double kTextCharPixels = kTextPoints * 96.0 / 72.0 * 0.6;
+constexpr double kTextLinePixels = 14;
+// txtText1's frame and margins, on each side, in pixels.
+constexpr double kTextBoxInsetPixels = 5;
 // Return keeps this far inside the bottom-right corner.
 constexpr double kReturnInset = 500;
 

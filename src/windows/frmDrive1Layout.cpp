@@ -40,7 +40,7 @@ void frmDrive1::createControls()
     txtText1 = new QPlainTextEdit(this);
     txtText1->setObjectName(QStringLiteral("txtText1"));
     place(txtText1, design::txtText1);
-    txtText1->setFont(courierFont(9));
+    txtText1->setFont(courierFont(design::kTextPoints));
     txtText1->setReadOnly(true);
     txtText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtText1->setAccessibleName(tr("Question"));
@@ -84,7 +84,7 @@ void frmDrive1::createControls()
     for (int i = 3; i >= 0; --i) {
         QLabel* answer = plainLabel(this, QStringLiteral("Option1%1").arg(i));
         place(answer, design::Option1.at(i));
-        answer->setFont(courierFont(9));
+        answer->setFont(courierFont(design::kTextPoints));
         answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         answer->setWordWrap(true);
         Option1.at(i) = answer;

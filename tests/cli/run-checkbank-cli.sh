@@ -33,6 +33,15 @@ grep -qx "20 questions, 1 error, 0 warnings" <<<"$out" || fail "the summary said
 grep -q "one.dll:14: error: question 3 gives \"7\"" <<<"$out" || fail "one place, then the sentence: $out"
 grep -q ": Line " <<<"$out" && fail "the line is named twice: $out"
 
+# The counts: reasons beside the bank, and the share of right answers that are the longest.
+printf 'id1|Because.|Handbook\nid2|Because.|Handbook\n' >"$work/one.reasons"
+out=$("$checker" --stats "$work/one.dll")
+grep -qx "with a reason:    2 of 20" <<<"$out" || fail "the reasons count: $out"
+grep -q "one.dll:[0-9]*: warning: question 3 (id3) has no reason in one.reasons" <<<"$out" || fail "a missing reason: $out"
+grep -qx "right answer is the longest: 0 of 0 four-answer questions (0.0%; between 20% and 30% is near chance)" \
+  <<<"$out" || fail "the longest-answer share: $out"
+grep -qx "repeats:          0 questions ask what an earlier one asks" <<<"$out" || fail "the repeats count: $out"
+
 printf '19 Copyright\r\nQ.t/a/1\r\nText\r\n1. A\r\n\r\n' >"$work/header.dll"
 out=$("$checker" --stats "$work/header.dll"); status=$?
 [ "$status" -eq 2 ] || fail "a refused header ended with $status"

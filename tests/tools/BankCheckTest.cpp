@@ -6,6 +6,7 @@
 
 #include "BankCheck.h"
 #include "engine/BankReader.h"
+#include "engine/Reasons.h"
 #include "support/TestBank.h"
 
 #include <QCoreApplication>
@@ -256,6 +257,108 @@ TEST(BankCheck, SamePictureQuestionOnTwoSignsIsNoRepeat)
     QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/a.png");
     QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/b.png");
     EXPECT_TRUE(check(folder).findings.empty());
+}
+
+TEST(BankCheck, FindsQuestionsThatAskTheSameThing)
+{
+    QStringList lines = test::bank(20, 20);
+    const auto set = [&](int n, const QString& q, const QString& text, const QString& key) {
+        lines[lines.indexOf(QStringLiteral("Q.t%1/id%1/1").arg(n))] = q;
+        lines[lines.indexOf(QStringLiteral("Question %1").arg(n))] = text;
+        lines[lines.indexOf(QStringLiteral("1. Answer %1a").arg(n))] = "1. " + key;
+    };
+    // A sign shown, and the same sign named in words.
+    set(2, "Q.t2/SG002/1/dip.png", "How should you drive when you see this sign?", "Slow down for a sharp low spot");
+    set(9, "Q.t9/SG009/1", "What does a DIP sign warn you of?", "A sudden low spot in the road");
+    // Much the same words, but an opposite answer: no repeat.
+    set(4, "Q.t4/RR004/1", "You park facing downhill next to a curb. Which way do you turn your front wheels?",
+        "Toward the curb");
+    set(5, "Q.t5/RR005/1", "You park facing uphill next to a curb. Which way do you turn your front wheels?",
+        "Away from the curb");
+    // In Spanish, accents and all, most words shared.
+    set(6, "Q.t6/ES006/1", "¿Qué indica la señal de CURVA PELIGROSA en la carretera mojada?",
+        "Reduzca la velocidad antes de la curva");
+    set(12, "Q.t12/ES012/1", "¿Que indica la senal de curva peligrosa en la carretera mojada?",
+        "Reduzca la velocidad antes de la curva cerrada");
+    TestFolder folder;
+    folder.writeBank(lines);
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/dip.png");
+    const BankReport report = check(folder);
+    const qsizetype dip = lines.indexOf("Q.t9/SG009/1") + 1;
+    EXPECT_TRUE(has(report, kWarning, dip, "question 9 (SG009) asks what question 2 (SG002, line 9) asks"))
+        << at(report, dip).message.toStdString();
+    EXPECT_TRUE(has(report, kWarning, lines.indexOf("Q.t12/ES012/1") + 1, "question 6 (ES006"));
+    EXPECT_EQ(report.stats.repeats, 2) << "toward and away from the curb are two questions";
+}
+
+TEST(BankCheck, WarnsWhenEveryWrongAnswerOpensWithTheSameAbsolute)
+{
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("2. Answer 1b")] = "2. Only when it rains";
+    lines[lines.indexOf("3. Answer 1c")] = "3. Only at night";
+    lines[lines.indexOf("4. Answer 1d")] = "4. Only in town";
+    lines[lines.indexOf("2. Answer 2b")] = "2. Sólo si llueve"; // three answers, accents or none
+    lines[lines.indexOf("3. Answer 2c")] = "3. solo de noche";
+    lines.removeAt(lines.indexOf("4. Answer 2d"));
+    lines[lines.indexOf("2. Answer 3b")] = "2. Never";
+    lines[lines.indexOf("3. Answer 3c")] = "3. Never at all";
+    lines[lines.indexOf("4. Answer 3d")] = "4. Always"; // not the same word
+    TestFolder folder;
+    folder.writeBank(lines);
+    const BankReport report = check(folder);
+    EXPECT_TRUE(has(report, kWarning, lines.indexOf("Q.t1/id1/1") + 1, "opens with \"Only\""));
+    EXPECT_TRUE(has(report, kWarning, lines.indexOf("Q.t2/id2/1") + 1, "opens with \"Sólo\""));
+    EXPECT_EQ(report.warnings(), 2);
+
+    QRecord keyHasIt;
+    keyHasIt.answer = {"Only when safe", "Only here", "Only there", ""};
+    EXPECT_TRUE(absoluteOpener(keyHasIt, 1).isEmpty()) << "the right answer holds the word too";
+}
+
+TEST(BankCheck, ChecksTheReasonsFileBesideTheBank)
+{
+    TestFolder folder;
+    folder.writeBank(test::bank(20, 20));
+    EXPECT_FALSE(check(folder).stats.hasReasons) << "no file, no reasons, nothing to say";
+
+    QByteArray reasons = "\xEF\xBB\xBF# reasons\r\n\r\n";
+    for (int n = 1; n <= 18; ++n)
+        reasons += QStringLiteral("id%1|Because rule %1.|Handbook p. %1\n").arg(n).toUtf8();
+    reasons += "id19 without bars\n"               // line 21
+               "id19|Only two fields\n"            // 22
+               "id19|Reason|Source|more\n"         // 23
+               "id19||Source\n"                    // 24
+               "id3|Again.|Handbook\n"             // 25
+               "id99|For no question.|Handbook\n"; // 26
+    folder.writeFile("veltrin.reasons", reasons);
+    const BankReport report = check(folder);
+    const QString file = folder.path() + "/veltrin.reasons";
+    for (const qint64 line : {21, 22, 23, 24, 25}) {
+        EXPECT_TRUE(has(report, kError, line, "veltrin.reasons, line " + QString::number(line)))
+            << line << ": " << at(report, line).message.toStdString();
+        EXPECT_EQ(at(report, line).file, file);
+    }
+    EXPECT_TRUE(has(report, kWarning, 26, "no question id99"));
+    EXPECT_TRUE(has(report, kWarning, test::bank(20, 20).indexOf("Q.t19/id19/1") + 1, "(id19) has no reason"));
+    EXPECT_EQ(report.errors(), 5);
+    EXPECT_EQ(report.warnings(), 3) << "id19, id20, id99";
+    EXPECT_EQ(report.stats.withReason, 18);
+
+    // The program looks one reason up when it needs it.
+    EXPECT_EQ(reasonsPathFor(folder.path() + "/veltrin.dll"), file);
+    EXPECT_EQ(reasonsPathFor("/a.b/bank"), "/a.b/bank.reasons");
+    EXPECT_EQ(findReason(file, "id1"), (Reason {"Because rule 1.", "Handbook p. 1"})) << "after a byte-order mark";
+    EXPECT_EQ(findReason(file, "id3")->text, "Because rule 3.") << "the first line for an id";
+    EXPECT_FALSE(findReason(file, "id19"));
+    EXPECT_FALSE(findReason(folder.path() + "/none.reasons", "id1"));
+}
+
+TEST(BankCheck, TheSizesThatFitComeFromTheWindowsDesign)
+{
+    EXPECT_EQ(kAnswerLineChars, 67);
+    EXPECT_EQ(kAnswerLines, 2);
+    EXPECT_EQ(kQuestionLineChars, 60);
+    EXPECT_EQ(kQuestionLines, 10);
 }
 
 TEST(BankCheck, MissingBank)

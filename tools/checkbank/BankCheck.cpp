@@ -3,7 +3,9 @@
 
 #include "BankCheck.h"
 
+#include "Repeats.h"
 #include "engine/BankReader.h"
+#include "engine/Reasons.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
@@ -32,17 +34,19 @@ private:
     void error(const BankError& broken) { error(broken.line, broken.sentence); }
     void error(qint64 line, const QString& message)
     {
-        m_report.findings.push_back({Finding::Severity::Error, line, message});
+        m_report.findings.push_back({Finding::Severity::Error, line, message, {}});
     }
     void warning(qint64 line, const QString& message)
     {
-        m_report.findings.push_back({Finding::Severity::Warning, line, message});
+        m_report.findings.push_back({Finding::Severity::Warning, line, message, {}});
     }
     void onLine(qint64 line, BankReader::LineKind kind, bool inRecord);
     void checkRecord(int number, qint64 line);
     void checkAnswers(int number, qint64 line, const QRecord& record, int right);
     void checkPicture(int number, qint64 line, const QString& picture);
     void findUnusedPictures();
+    void findRepeatedQuestions();
+    void checkReasons();
     bool inAnotherBanksFolder(const QString& path) const;
 
     QString m_path;
@@ -52,6 +56,16 @@ private:
     QHash<QString, int> m_texts;  // simplified question text -> first question with it
     qint64 m_textLine = 0;        // the current question's text line so far
     QSet<QString> m_usedPictures; // paths of the pictures the questions name
+
+    // Each question as read: its number, line and id, and what the repeat
+    // finder compares.
+    struct Asked {
+        int number = 0;
+        qint64 line = 0;
+        QString id;
+    };
+    std::vector<Asked> m_asked;
+    std::vector<RepeatEntry> m_entries;
 };
 
 void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
@@ -125,7 +139,62 @@ BankReport Checker::run()
                 .arg(stats.records));
     }
     findUnusedPictures();
+    findRepeatedQuestions();
+    checkReasons();
     return m_report;
+}
+
+void Checker::findRepeatedQuestions()
+{
+    for (const RepeatPair& pair : findRepeats(m_entries)) {
+        const Asked& earlier = m_asked.at(static_cast<size_t>(pair.earlier));
+        const Asked& later = m_asked.at(static_cast<size_t>(pair.later));
+        warning(later.line,
+            QStringLiteral("question %1 (%2) asks what question %3 (%4, line %5) asks, with much the same right "
+                           "answer; one of them is enough")
+                .arg(later.number)
+                .arg(later.id)
+                .arg(earlier.number)
+                .arg(earlier.id)
+                .arg(earlier.line));
+        ++m_report.stats.repeats;
+    }
+}
+
+void Checker::checkReasons()
+{
+    const QString path = reasonsPathFor(m_path);
+    const ReasonsFile file = readReasonsFile(path);
+    if (!file.exists)
+        return;
+    m_report.stats.hasReasons = true;
+    const QString name = QFileInfo(path).fileName();
+    for (const ReasonProblem& problem : file.problems) {
+        m_report.findings.push_back({Finding::Severity::Error, problem.line,
+            QStringLiteral("%1: %2").arg(
+                problem.line > 0 ? name + QStringLiteral(", line ") + QString::number(problem.line) : name,
+                problem.message),
+            path});
+    }
+    QSet<QString> ids;
+    for (const Asked& asked : m_asked)
+        ids.insert(asked.id);
+    QSet<QString> reasoned;
+    for (const ReasonLine& reason : file.reasons) {
+        reasoned.insert(reason.id);
+        if (!ids.contains(reason.id)) {
+            m_report.findings.push_back({Finding::Severity::Warning, reason.line,
+                QStringLiteral("%1 gives a reason for %2, but the bank has no question %2").arg(name, reason.id),
+                path});
+        }
+    }
+    for (const Asked& asked : m_asked) {
+        if (reasoned.contains(asked.id))
+            ++m_report.stats.withReason;
+        else
+            warning(asked.line,
+                QStringLiteral("question %1 (%2) has no reason in %3").arg(asked.number).arg(asked.id, name));
+    }
 }
 
 bool Checker::inAnotherBanksFolder(const QString& path) const
@@ -181,6 +250,9 @@ void Checker::checkRecord(int number, qint64 line)
         }
     }
     checkAnswers(number, line, record, right);
+    m_asked.push_back({number, line, record.tag2});
+    m_entries.push_back(
+        {record.text, record.picture, right > 0 ? record.answer.at(static_cast<size_t>(right - 1)) : QString()});
 
     if (record.text.isEmpty()) {
         warning(line,
@@ -248,6 +320,13 @@ void Checker::checkAnswers(int number, qint64 line, const QRecord& record, int r
     const QString& key = record.answer.at(right - 1);
     if (fourAnswers && key.size() > longestOther)
         ++m_report.stats.rightLongest;
+    if (const QString word = absoluteOpener(record, right); !word.isEmpty()) {
+        warning(line,
+            QStringLiteral("question %1: every wrong answer opens with \"%2\" and the right answer does not hold "
+                           "it, which gives it away")
+                .arg(number)
+                .arg(word));
+    }
     if (keyLongByFar(key, longestOther)) {
         warning(line,
             QStringLiteral("question %1: the right answer is far longer than any other (%2 characters against "
@@ -315,6 +394,38 @@ bool keyLongByFar(const QString& right, int longestOther)
 {
     const auto length = static_cast<double>(right.size());
     return length > 1.5 * longestOther && right.size() >= longestOther + 15;
+}
+
+QString absoluteOpener(const QRecord& record, int right)
+{
+    static const QSet<QString> absolutes {QStringLiteral("only"), QStringLiteral("nothing"), QStringLiteral("never"),
+        QStringLiteral("always"), QStringLiteral("just"), QStringLiteral("solo"), QStringLiteral("nada"),
+        QStringLiteral("nunca"), QStringLiteral("siempre")};
+    if (right < 1 || right > 4)
+        return {};
+    const QString& key = record.answer.at(static_cast<size_t>(right - 1));
+    QString opener;
+    QString written;
+    int answers = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QString& answer = record.answer.at(static_cast<size_t>(i));
+        if (answer.isEmpty())
+            continue;
+        ++answers;
+        if (i == right - 1)
+            continue;
+        const QStringList words = foldedWords(answer);
+        const QString first = words.isEmpty() ? QString() : words.constFirst();
+        if (!absolutes.contains(first) || (!opener.isEmpty() && first != opener))
+            return {};
+        if (opener.isEmpty()) {
+            opener = first;
+            written = answer.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        }
+    }
+    if (answers < 3 || opener.isEmpty() || foldedWords(key).contains(opener))
+        return {};
+    return written;
 }
 
 int BankReport::errors() const

@@ -55,8 +55,15 @@ void printStats(QTextStream& out, const veltrin::BankStats& stats)
         out << "  " << letters[i] << " " << n << " (" << share(n, stats.records) << ")";
     }
     out << "\n";
-    out << "right answer the longest: " << stats.rightLongest << " of " << stats.fourAnswer
-        << " four-answer questions (" << share(stats.rightLongest, stats.fourAnswer) << ")\n";
+    out << "right answer is the longest: " << stats.rightLongest << " of " << stats.fourAnswer
+        << " four-answer questions (" << share(stats.rightLongest, stats.fourAnswer)
+        << "; between 20% and 30% is near chance)\n";
+    out << "with a reason:    ";
+    if (stats.hasReasons)
+        out << stats.withReason << " of " << stats.records << "\n";
+    else
+        out << "none: the bank has no reasons file\n";
+    out << "repeats:          " << stats.repeats << " questions ask what an earlier one asks\n";
     out << "questions per topic:\n";
     for (auto it = stats.topics.constBegin(); it != stats.topics.constEnd(); ++it)
         out << "  " << it.key().leftJustified(20) << " " << it.value() << "\n";
@@ -85,7 +92,7 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     const QCommandLineOption stats(QStringLiteral("stats"),
         QStringLiteral("Also print counts: questions, pictures, right answers by letter and by length, "
-                       "topics, and pictures no question uses."));
+                       "questions with a reason, repeats, topics, and pictures no question uses."));
     parser.addOption(stats);
     parser.addPositionalArgument(QStringLiteral("BANK"), QStringLiteral("The bank file, for example veltrin.dll."));
     parser.addPositionalArgument(QStringLiteral("PICTURE-FOLDER"),
@@ -109,7 +116,7 @@ int main(int argc, char* argv[])
 
     const veltrin::BankReport report = veltrin::checkBank(bank, pictures);
     for (const veltrin::Finding& finding : report.findings) {
-        out << bank << ':';
+        out << (finding.file.isEmpty() ? bank : finding.file) << ':';
         if (finding.line > 0)
             out << finding.line << ':';
         out << (finding.severity == veltrin::Finding::Severity::Error ? " error: " : " warning: ") << finding.message
