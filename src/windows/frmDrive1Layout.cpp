@@ -124,10 +124,16 @@ void frmDrive1::createControls()
 
 void frmDrive1::showExam()
 {
-    // An exam window that is already open is only brought to the front.
+    // An exam window that is already open is only brought to the front. Some
+    // window managers give it a minimize button it never asked for: a
+    // minimized one comes back as it was (maximized or not), with its
+    // question, so the exam it holds is never left running out of sight.
     if (!isVisible()) {
         showFillingScreen(this, parentWidget());
         cmdExit->setFocus();
+    } else if (isMinimized()) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        show();
     }
     raise();
     activateWindow();

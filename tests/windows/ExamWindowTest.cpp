@@ -468,6 +468,24 @@ TEST(ExamWindow, ContinueOnAnOpenExamWindowOnlyBringsItToTheFront)
     EXPECT_EQ(drive.lblQno->text(), "1") << "the exam goes on";
 }
 
+TEST(ExamWindow, ContinueBringsBackAMinimizedExamWindow)
+{
+    ProgramUnderTest program;
+    const test::ExamView drive = program.startExam();
+    for (const Qt::WindowStates minimized :
+        {Qt::WindowStates(Qt::WindowMinimized), Qt::WindowStates(Qt::WindowMinimized | Qt::WindowMaximized)}) {
+        drive->setWindowState(minimized);
+        test::settle();
+        ASSERT_TRUE(drive->isMinimized());
+        program.welcome().cmdContinue->click();
+        test::settle();
+        EXPECT_FALSE(drive->isMinimized()) << "back on the screen";
+        EXPECT_EQ(drive->isMaximized(), minimized.testFlag(Qt::WindowMaximized)) << "as it was before";
+        EXPECT_EQ(QApplication::activeWindow(), drive.window) << "in front, and the keys go to it";
+        EXPECT_EQ(drive.lblQno->text(), "1") << "with its question";
+    }
+}
+
 TEST(ExamWindow, BOnAQuestionWhoseRightAnswerIsTwo)
 {
     ProgramUnderTest program;
