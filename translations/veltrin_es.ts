@@ -145,6 +145,16 @@
         <source>Portrait</source>
         <translation>Retrato</translation>
     </message>
+    <message>
+        <source>The user guide could not be opened in a web browser.</source>
+        <translation>No se pudo abrir la guía del usuario en un navegador web.</translation>
+    </message>
+    <message>
+        <source>The guide is here:
+%1</source>
+        <translation>La guía está aquí:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::frmDrive1</name>

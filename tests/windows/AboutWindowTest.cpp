@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The about window: its texts, the self-advance it ends, and the link handed
-// to the desktop to open.
+// The about window: its texts, the self-advance it ends, the link handed to
+// the desktop to open, and where the guide is when the desktop cannot open it.
 
 #include "support/WindowHarness.h"
 #include "windows/AboutText.h"
@@ -10,7 +10,9 @@
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -86,9 +88,49 @@ TEST(AboutWindow, EveryLinkClickOpensTheAddressAndTheWindowStaysOpen)
     ASSERT_EQ(program.shell.opened.size(), 3) << "once per click";
     EXPECT_EQ(program.shell.opened[0], about->address());
     EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(program.modals.modalsSeen, 1) << "nothing to say when the desktop opened it";
     about->cmdOK->click();
     test::settle();
     EXPECT_TRUE(about.isNull()) << "OK closes the window, which goes";
+}
+
+TEST(AboutWindow, WhenTheDesktopCannotOpenTheLinkItSaysWhereTheGuideIs)
+{
+    ProgramUnderTest program;
+    program.shell.refuses = true;
+    const QString guide = QDir::toNativeSeparators(QDir(program.folder.path()).filePath("guide/index.html"));
+    {
+        CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path()), &program.messageBox);
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        test::settle();
+        ASSERT_EQ(program.messageBox.texts.size(), 1);
+        EXPECT_EQ(program.messageBox.texts[0], "The user guide could not be opened in a web browser.");
+        EXPECT_TRUE(program.messageBox.details[0].endsWith("\n" + guide))
+            << program.messageBox.details[0].toStdString();
+        program.shell.refuses = false;
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        test::settle();
+        EXPECT_EQ(program.messageBox.texts.size(), 1) << "only a refusal is told";
+    }
+
+    // From the welcome window's About, the standard message box tells it.
+    program.shell.refuses = true;
+    QString told;
+    program.modals.then([](QWidget*) {}); // leave the about window open
+    program.modals.then([&told](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            told = message->informativeText();
+        test::pressOk(box);
+    });
+    const QPointer<CopyR> about = openAbout(program);
+    ASSERT_NE(about, nullptr);
+    test::settle();
+    QTest::keyClick(about->Label5, Qt::Key_Return);
+    test::settle();
+    EXPECT_TRUE(told.endsWith("\n" + guide)) << told.toStdString();
+    EXPECT_TRUE(about->isVisible()) << "the about window stays open";
+    about->cmdOK->click();
+    test::settle();
 }
 
 } // namespace
