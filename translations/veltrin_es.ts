@@ -11,6 +11,10 @@
         <source>Contact: see the user guide</source>
         <translation>Contacto: vea la guía del usuario</translation>
     </message>
+    <message>
+        <source>The Veltrin&apos;s Test developers</source>
+        <translation>Los desarrolladores de Veltrin&apos;s Test</translation>
+    </message>
 </context>
 <context>
     <name>BankRules</name>

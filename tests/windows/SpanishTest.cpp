@@ -79,6 +79,7 @@ TEST_F(Spanish, TheWelcomeAndAboutWindowsSpeakSpanish)
 
     CopyR about(&w, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
     EXPECT_EQ(about.windowTitle(), "Aviso de derechos de autor");
+    EXPECT_EQ(about.Label1->text(), "Los desarrolladores de Veltrin's Test");
     EXPECT_EQ(about.Label4->text(), "Contacto: vea la guía del usuario");
     EXPECT_TRUE(about.Label2->toolTip().startsWith("El programa es software libre"));
     EXPECT_TRUE(about.address().endsWith("guide/es/index.html")) << "the Spanish guide";
