@@ -132,6 +132,13 @@
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::CopyR</name>
     <message>
         <source>Copyright notice</source>

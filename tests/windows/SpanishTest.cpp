@@ -6,6 +6,7 @@
 // bank, and every text inside its control at the design size.
 
 #include "engine/Messages.h"
+#include "platform/QtMessageBox.h"
 #include "support/WindowHarness.h"
 #include "windows/AboutText.h"
 #include "windows/CopyR.h"
@@ -124,6 +125,24 @@ TEST_F(Spanish, EveryMessageFitsTheMessageWindow)
         EXPECT_LE(msg.Label1->heightForWidth(msg.Label1->width()), msg.Label1->height()) << text.toStdString();
     }
     EXPECT_TRUE(fits(msg.cmdExit, msg.cmdExit->text(), 2));
+}
+
+TEST_F(Spanish, EveryOkButtonSaysOk)
+{
+    SpanishProgram program;
+    CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path(), Language::Spanish));
+    frmMsg msg(&program.welcome());
+    QtMessageBox standard;
+    standard.information(&program.welcome(), "Archivo de base de datos no válido.", {}, {});
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    const QAbstractButton* refusalOk = box->button(QMessageBox::Ok);
+    for (const QAbstractButton* button :
+        std::initializer_list<const QAbstractButton*> {about.cmdOK, msg.cmdExit, refusalOk})
+        EXPECT_EQ(button->text(), "OK") << "one word, not \"Aceptar\" beside it";
+    for (const QPushButton* button : {about.cmdOK, msg.cmdExit})
+        EXPECT_TRUE(fits(button, button->text(), 2)) << "615 and 495 twips";
+    box->close();
 }
 
 TEST_F(Spanish, ABadBankIsRefusedInSpanish)
