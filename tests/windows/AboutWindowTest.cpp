@@ -4,6 +4,7 @@
 // The about window: its texts, the self-advance it ends, the link handed to
 // the desktop to open, and where the guide is when the desktop cannot open it.
 
+#include "Version.h"
 #include "support/WindowHarness.h"
 #include "windows/AboutText.h"
 #include "windows/CopyR.h"
@@ -37,7 +38,7 @@ TEST(AboutWindow, ShowsTheProductAndItsMakers)
     CopyR about(&program.welcome(), program.shell, about::webAddress(program.folder.path()));
     EXPECT_EQ(about.windowTitle(), "Copyright notice");
     EXPECT_EQ(about.size(), QSize(463, 196)) << "6945 x 2940 twips";
-    EXPECT_EQ(about.Label3->text(), "Veltrin's Test (v1.1)");
+    EXPECT_EQ(about.Label3->text(), QString("Veltrin's Test (v%1)").arg(version::kShort)) << "\"(v1.1)\" for 1.1.0";
     EXPECT_FALSE(about.Label1->text().isEmpty());
     EXPECT_FALSE(about.Label2->text().isEmpty());
     EXPECT_FALSE(about.Image1->pixmap().isNull());
