@@ -152,8 +152,8 @@ TEST_F(Spanish, ABadBankIsRefusedInSpanish)
     program.startExam();
     ASSERT_EQ(program.messageBox.texts.size(), 1);
     EXPECT_EQ(program.messageBox.texts[0], "Archivo de base de datos no válido.");
-    EXPECT_EQ(program.messageBox.details[0],
-        "Línea 1: el encabezado no contiene la palabra “Copyright” (con C mayúscula).");
+    EXPECT_EQ(
+        program.messageBox.details[0], "Línea 1: el encabezado no contiene la palabra “Copyright” (con C mayúscula).");
 }
 
 TEST(English, TheTextsAreAsWrittenWithoutATranslation)
