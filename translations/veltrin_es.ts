@@ -11,6 +11,10 @@
         <source>Contact: see the user guide</source>
         <translation>Contacto: vea la guía del usuario</translation>
     </message>
+    <message>
+        <source>The Veltrin&apos;s Test developers</source>
+        <translation>Los desarrolladores de Veltrin&apos;s Test</translation>
+    </message>
 </context>
 <context>
     <name>BankPrint</name>
@@ -51,7 +55,7 @@
     </message>
     <message>
         <source>the file is saved as UTF-16 (&quot;Unicode&quot;) text; save it as UTF-8 or as ANSI text</source>
-        <translation>el archivo está guardado como texto UTF-16 (&quot;Unicode&quot;); guárdelo como UTF-8 o como texto ANSI</translation>
+        <translation>el archivo está guardado como texto UTF-16 (“Unicode”); guárdelo como UTF-8 o como texto ANSI</translation>
     </message>
     <message>
         <source>the file ends after its header, so it holds no questions</source>
@@ -59,11 +63,11 @@
     </message>
     <message>
         <source>the header does not contain the word &quot;Copyright&quot;</source>
-        <translation>el encabezado no contiene la palabra &quot;Copyright&quot;</translation>
+        <translation>el encabezado no contiene la palabra “Copyright”</translation>
     </message>
     <message>
         <source> (with a capital C: the word in other letter case does not count)</source>
-        <translation> (con C mayúscula: la palabra escrita con otras mayúsculas o minúsculas no cuenta)</translation>
+        <translation> (con C mayúscula)</translation>
     </message>
     <message>
         <source>the header must begin with the number of questions followed by a space</source>
@@ -71,15 +75,15 @@
     </message>
     <message>
         <source>the header gives &quot;%1&quot; as the number of questions; it must be a whole number from %2 to %3</source>
-        <translation>el encabezado indica &quot;%1&quot; como número de preguntas; debe ser un número entero de %2 a %3</translation>
+        <translation>el encabezado indica “%1” como número de preguntas; debe ser un número entero de %2 a %3</translation>
     </message>
     <message>
         <source>the &quot;Q.&quot; line of question %1 has fewer than two &quot;/&quot;</source>
-        <translation>la línea &quot;Q.&quot; de la pregunta %1 tiene menos de dos &quot;/&quot;</translation>
+        <translation>la línea “Q.” de la pregunta %1 tiene menos de dos “/”</translation>
     </message>
     <message>
         <source>question %1 gives &quot;%2&quot; as its right answer; it must be a number from 1 to 4</source>
-        <translation>la pregunta %1 indica &quot;%2&quot; como respuesta correcta; debe ser un número del 1 al 4</translation>
+        <translation>la pregunta %1 indica “%2” como respuesta correcta; debe ser un número del 1 al 4</translation>
     </message>
     <message>
         <source>question %1 starts without an empty line after question %2, so question %2 cannot be read</source>
@@ -114,7 +118,7 @@
     </message>
     <message>
         <source>       Press the START button to begin.</source>
-        <translation>       Oprima el botón COMENZAR para empezar.</translation>
+        <translation>       Oprima el botón COMENZAR para iniciar el examen.</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -127,23 +131,30 @@
     <message numerus="yes">
         <source>You Pass.  You had %n correct answers out of 20.</source>
         <translation>
-            <numerusform>Aprobó.  Tuvo %n respuesta correcta de 20.</numerusform>
-            <numerusform>Aprobó.  Tuvo %n respuestas correctas de 20.</numerusform>
+            <numerusform>Aprobó.  Tuvo %n respuesta correcta de&#xa0;20.</numerusform>
+            <numerusform>Aprobó.  Tuvo %n respuestas correctas de&#xa0;20.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You Failed.  You had %n correct answers out of 20.</source>
         <translation>
-            <numerusform>Reprobó.  Tuvo %n respuesta correcta de 20.</numerusform>
-            <numerusform>Reprobó.  Tuvo %n respuestas correctas de 20.</numerusform>
+            <numerusform>Reprobó.  Tuvo %n respuesta correcta de&#xa0;20.</numerusform>
+            <numerusform>Reprobó.  Tuvo %n respuestas correctas de&#xa0;20.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You ran out of time.  You had %n correct answers out of %1.</source>
         <translation>
-            <numerusform>Se le acabó el tiempo.  Tuvo %n respuesta correcta de %1.</numerusform>
-            <numerusform>Se le acabó el tiempo.  Tuvo %n respuestas correctas de %1.</numerusform>
+            <numerusform>Se le acabó el tiempo.  Tuvo %n respuesta correcta de&#xa0;%1.</numerusform>
+            <numerusform>Se le acabó el tiempo.  Tuvo %n respuestas correctas de&#xa0;%1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -163,6 +174,16 @@
     <message>
         <source>Portrait</source>
         <translation>Retrato</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened in a web browser.</source>
+        <translation>No se pudo abrir la guía del usuario en un navegador web.</translation>
+    </message>
+    <message>
+        <source>The guide is here:
+%1</source>
+        <translation>La guía está aquí:
+%1</translation>
     </message>
 </context>
 <context>

@@ -15,18 +15,18 @@ DesktopShell::DesktopShell(const PlatformInfo& platform)
     : m_platform(platform)
 { }
 
-void DesktopShell::openAddress(const QString& address)
+bool DesktopShell::openAddress(const QString& address)
 {
 #ifdef Q_OS_WIN
     if (m_platform.platformId() != kPlatformWindowsNT) {
         // Outside the NT family the command line "start" opens the address.
-        QProcess::startDetached(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), QStringLiteral("start"), address});
-        return;
+        return QProcess::startDetached(
+            QStringLiteral("cmd.exe"), {QStringLiteral("/c"), QStringLiteral("start"), address});
     }
 #else
     (void)m_platform;
 #endif
-    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 } // namespace veltrin

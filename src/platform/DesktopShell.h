@@ -12,11 +12,12 @@ class PlatformInfo;
 // Opens addresses in the user's browser. On Windows the platform identifier
 // chooses the way: the shell's "open" on the NT family, the command line
 // "start <address>" elsewhere. On other systems the desktop's opener does it
-// (xdg-open on Linux, which honours the BROWSER variable).
+// (xdg-open on Linux, which honours the BROWSER variable). Whether it opened
+// is what the desktop says: on Linux, false when there is no opener to start.
 class DesktopShell final : public Shell {
 public:
     explicit DesktopShell(const PlatformInfo& platform);
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
 
 private:
     const PlatformInfo& m_platform;

@@ -3,8 +3,10 @@
 
 #include "platform/QtMessageBox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace veltrin {
 
@@ -15,6 +17,10 @@ void QtMessageBox::information(
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->setTextFormat(Qt::PlainText);
+    // The button says what the OK of our own windows says, in every language:
+    // their design leaves no room for a longer word (the message window's OK
+    // is 33 pixels wide, and "Aceptar" takes 38 in its font).
+    box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("MessageBox", "OK"));
     if (!detail.isEmpty()) {
         box->setInformativeText(detail);
         // The informative text is made as rich text where it looks like markup,

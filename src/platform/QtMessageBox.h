@@ -7,7 +7,8 @@
 
 namespace veltrin {
 
-// The standard message box, titled with the application's title "Veltrin".
+// The standard message box, titled with the application's title "Veltrin",
+// whose one button reads as the OK of the program's own windows.
 class QtMessageBox final : public MessageBox {
 public:
     void information(

@@ -8,11 +8,12 @@
 namespace veltrin {
 
 // Hands a web address (or a local page's address) to the desktop, which opens
-// it in the user's browser. Nothing comes back: a failure goes unnoticed.
+// it in the user's browser. Returns false when the desktop says it cannot (no
+// opener, nothing to open the address with); true when it took the address.
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void openAddress(const QString& address) = 0;
+    virtual bool openAddress(const QString& address) = 0;
 };
 
 } // namespace veltrin

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QUrl>
 
+#include <string_view>
+
 namespace veltrin::about {
 
 QString productTitle()
@@ -31,7 +33,11 @@ QString licence()
 
 QString author()
 {
-    return QLatin1String(version::kMaker);
+    // The credits come from the build; the translator needs them written out
+    // here, and the build stops if the two ever part.
+    static constexpr const char* kMaker = QT_TRANSLATE_NOOP("About", "The Veltrin's Test developers");
+    static_assert(std::string_view(kMaker) == version::kMaker, "the maker's name is set in CMakeLists.txt");
+    return QCoreApplication::translate("About", kMaker);
 }
 
 QString contact()

@@ -3,17 +3,20 @@
 
 #include "windows/CopyR.h"
 
+#include "platform/QtMessageBox.h"
 #include "platform/Shell.h"
 #include "windows/AboutText.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
 
 #include <QCursor>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QUrl>
 
 #include <utility>
 
@@ -45,13 +48,18 @@ QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, c
 
 } // namespace
 
-CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
+CopyR::CopyR(QWidget* owner, Shell& shell, QString address, MessageBox* messageBox)
     : QDialog(owner,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_shell(shell)
     , m_address(std::move(address))
+    , m_messageBox(messageBox)
 {
+    if (m_messageBox == nullptr) {
+        m_standardBox = std::make_unique<QtMessageBox>();
+        m_messageBox = m_standardBox.get();
+    }
     setObjectName(QStringLiteral("CopyR"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Copyright notice"));
@@ -101,6 +109,8 @@ CopyR::CopyR(QWidget* owner, Shell& shell, QString address)
     cmdOK->setFocus();
 }
 
+CopyR::~CopyR() = default;
+
 void CopyR::showModal()
 {
     setWindowModality(Qt::ApplicationModal);
@@ -116,7 +126,13 @@ void CopyR::cmdOK_Click()
 void CopyR::Label5_Click()
 {
     // Every click opens the address again; the window stays open.
-    m_shell.openAddress(m_address);
+    if (m_shell.openAddress(m_address))
+        return;
+    // No browser to open it with: say where the page is, to open by hand.
+    const QUrl url(m_address);
+    const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : m_address;
+    m_messageBox->information(
+        this, tr("The user guide could not be opened in a web browser."), tr("The guide is here:\n%1").arg(where), {});
 }
 
 bool CopyR::eventFilter(QObject* watched, QEvent* event)

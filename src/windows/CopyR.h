@@ -5,15 +5,20 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 
 namespace veltrin {
 
+class MessageBox;
 class Shell;
 
 // The about window: product, version, copyright, authors, contact, and a link
-// that opens the program's web address in the user's browser.
+// that opens the program's web address in the user's browser. When the
+// desktop cannot open it, a message box says where the page is, so the user
+// can open it by hand.
 //
 //   Label3  the product title and version   Label2  the copyright line
 //   Label1  the authors                     Label4  how to reach them
@@ -23,7 +28,10 @@ class CopyR final : public QDialog {
     Q_OBJECT
 
 public:
-    CopyR(QWidget* owner, Shell& shell, QString address);
+    // `messageBox` tells that the link could not be opened; without one the
+    // standard message box does.
+    CopyR(QWidget* owner, Shell& shell, QString address, MessageBox* messageBox = nullptr);
+    ~CopyR() override;
 
     // Shows the window modal over the welcome window and returns at once; the
     // window deletes itself when it is closed.
@@ -49,6 +57,8 @@ protected:
 private:
     Shell& m_shell;
     QString m_address;
+    std::unique_ptr<MessageBox> m_standardBox;
+    MessageBox* m_messageBox = nullptr;
 };
 
 } // namespace veltrin

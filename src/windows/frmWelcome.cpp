@@ -191,7 +191,8 @@ void frmWelcome::cmdAbout_Click()
     // Once the about window has been opened, the exam window is never opened
     // by itself: the user goes on with Continue.
     switch1 = true;
-    auto* about = new CopyR(this, m_services.shell, about::webAddress(m_services.folder, m_services.language));
+    auto* about = new CopyR(
+        this, m_services.shell, about::webAddress(m_services.folder, m_services.language), &m_services.messageBox);
     about->showModal();
 }
 

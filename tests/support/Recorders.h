@@ -36,11 +36,17 @@ public:
     QStringList details;
 };
 
-// A shell that keeps the addresses it was asked to open.
+// A shell that keeps the addresses it was asked to open, and says it opened
+// them unless a test makes it refuse, as a desktop without a browser does.
 class RecordingShell final : public Shell {
 public:
-    void openAddress(const QString& address) override { opened << address; }
+    bool openAddress(const QString& address) override
+    {
+        opened << address;
+        return !refuses;
+    }
     QStringList opened;
+    bool refuses = false;
 };
 
 } // namespace veltrin::test

@@ -1,16 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The about window: its texts, the self-advance it ends, and the link handed
-// to the desktop to open.
+// The about window: its texts, the self-advance it ends, the link handed to
+// the desktop to open, and where the guide is when the desktop cannot open it.
 
+#include "Version.h"
 #include "support/WindowHarness.h"
 #include "windows/AboutText.h"
 #include "windows/CopyR.h"
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -35,7 +38,7 @@ TEST(AboutWindow, ShowsTheProductAndItsMakers)
     CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
     EXPECT_EQ(about.windowTitle(), "Copyright notice");
     EXPECT_EQ(about.size(), QSize(463, 196)) << "6945 x 2940 twips";
-    EXPECT_EQ(about.Label3->text(), "Veltrin's Test (v1.1)");
+    EXPECT_EQ(about.Label3->text(), QString("Veltrin's Test (v%1)").arg(version::kShort)) << "\"(v1.1)\" for 1.1.0";
     EXPECT_FALSE(about.Label1->text().isEmpty());
     EXPECT_FALSE(about.Label2->text().isEmpty());
     EXPECT_FALSE(about.Image1->pixmap().isNull());
@@ -88,6 +91,7 @@ TEST(AboutWindow, EveryLinkClickOpensTheAddressAndTheWindowStaysOpen)
     ASSERT_EQ(program.shell.opened.size(), 3) << "once per click";
     EXPECT_EQ(program.shell.opened[0], about->address());
     EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(program.modals.modalsSeen, 1) << "nothing to say when the desktop opened it";
     about->cmdOK->click();
     test::settle();
     EXPECT_TRUE(about.isNull()) << "OK closes the window, which goes";
@@ -110,6 +114,41 @@ TEST(AboutWindow, TheLinkHasItsOwnPointingHand)
         }
     }
     EXPECT_EQ(hand.pixelColor(5, 0), QColor(Qt::black));
+}
+
+TEST(AboutWindow, WhenTheDesktopCannotOpenTheLinkItSaysWhereTheGuideIs)
+{
+    ProgramUnderTest program;
+    program.shell.refuses = true;
+    const QString guide = QDir::toNativeSeparators(QDir(program.folder.path()).filePath("guide/index.html"));
+    {
+        CopyR about(
+            program.welcome().window, program.shell, about::webAddress(program.folder.path()), &program.messageBox);
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        test::settle();
+        ASSERT_EQ(program.messageBox.texts.size(), 1);
+        EXPECT_EQ(program.messageBox.texts[0], "The user guide could not be opened in a web browser.");
+        EXPECT_TRUE(program.messageBox.details[0].endsWith("\n" + guide))
+            << program.messageBox.details[0].toStdString();
+        program.shell.refuses = false;
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        test::settle();
+        EXPECT_EQ(program.messageBox.texts.size(), 1) << "only a refusal is told";
+    }
+
+    // From the welcome window's About, the program's message box tells it.
+    program.shell.refuses = true;
+    program.modals.then([](QWidget*) {}); // leave the about window open
+    const QPointer<CopyR> about = openAbout(program);
+    ASSERT_NE(about, nullptr);
+    test::settle();
+    QTest::keyClick(about->Label5, Qt::Key_Return);
+    test::settle();
+    ASSERT_EQ(program.messageBox.details.size(), 2);
+    EXPECT_TRUE(program.messageBox.details[1].endsWith("\n" + guide)) << program.messageBox.details[1].toStdString();
+    EXPECT_TRUE(about->isVisible()) << "the about window stays open";
+    about->cmdOK->click();
+    test::settle();
 }
 
 } // namespace

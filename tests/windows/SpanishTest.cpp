@@ -6,6 +6,7 @@
 // bank, and every text inside its control at the design size.
 
 #include "engine/Messages.h"
+#include "platform/QtMessageBox.h"
 #include "support/WindowHarness.h"
 #include "windows/AboutText.h"
 #include "windows/CopyR.h"
@@ -57,12 +58,12 @@ bool fits(const QWidget* control, const QString& text, int padding)
 
 TEST_F(Spanish, TheResultAndTimeOutAgreeWithEveryScore)
 {
-    EXPECT_EQ(resultText(1), "Reprobó.  Tuvo 1 respuesta correcta de 20.");
-    EXPECT_EQ(resultText(0), "Reprobó.  Tuvo 0 respuestas correctas de 20.");
-    EXPECT_EQ(resultText(16), "Reprobó.  Tuvo 16 respuestas correctas de 20.");
-    EXPECT_EQ(resultText(17), "Aprobó.  Tuvo 17 respuestas correctas de 20.");
-    EXPECT_EQ(timeoutText(1, 2), "Se le acabó el tiempo.  Tuvo 1 respuesta correcta de 2.");
-    EXPECT_EQ(timeoutText(9, 13), "Se le acabó el tiempo.  Tuvo 9 respuestas correctas de 13.");
+    EXPECT_EQ(resultText(1), "Reprobó.  Tuvo 1 respuesta correcta de\u00a020.");
+    EXPECT_EQ(resultText(0), "Reprobó.  Tuvo 0 respuestas correctas de\u00a020.");
+    EXPECT_EQ(resultText(16), "Reprobó.  Tuvo 16 respuestas correctas de\u00a020.");
+    EXPECT_EQ(resultText(17), "Aprobó.  Tuvo 17 respuestas correctas de\u00a020.");
+    EXPECT_EQ(timeoutText(1, 2), "Se le acabó el tiempo.  Tuvo 1 respuesta correcta de\u00a02.");
+    EXPECT_EQ(timeoutText(9, 13), "Se le acabó el tiempo.  Tuvo 9 respuestas correctas de\u00a013.");
     EXPECT_EQ(correctText(), "Correcto");
     EXPECT_EQ(wrongText("C"), "Incorrecto.  La respuesta correcta es la C");
 }
@@ -79,6 +80,7 @@ TEST_F(Spanish, TheWelcomeAndAboutWindowsSpeakSpanish)
 
     CopyR about(w.window, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
     EXPECT_EQ(about.windowTitle(), "Aviso de derechos de autor");
+    EXPECT_EQ(about.Label1->text(), "Los desarrolladores de Veltrin's Test");
     EXPECT_EQ(about.Label4->text(), "Contacto: vea la guía del usuario");
     EXPECT_TRUE(about.Label2->toolTip().startsWith("El programa es software libre"));
     EXPECT_TRUE(about.address().endsWith("guide/es/index.html")) << "the Spanish guide";
@@ -110,7 +112,7 @@ TEST_F(Spanish, AnExamInSpanishFromTheSpanishBank)
     EXPECT_EQ(program.modals.messages.last(), "Incorrecto.  La respuesta correcta es la A");
     for (int q = 2; q <= 20; ++q)
         program.answer(q == 2);
-    EXPECT_EQ(program.modals.messages.last(), "Reprobó.  Tuvo 1 respuesta correcta de 20.");
+    EXPECT_EQ(program.modals.messages.last(), "Reprobó.  Tuvo 1 respuesta correcta de\u00a020.");
 }
 
 TEST_F(Spanish, EveryMessageFitsTheMessageWindow)
@@ -127,6 +129,24 @@ TEST_F(Spanish, EveryMessageFitsTheMessageWindow)
     EXPECT_TRUE(fits(ok, ok->text(), 2));
 }
 
+TEST_F(Spanish, EveryOkButtonSaysOk)
+{
+    SpanishProgram program;
+    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
+    frmMsg msg(program.welcome().window);
+    const QPushButton* msgOk = msg.findChild<QPushButton*>("cmdExit");
+    QtMessageBox standard;
+    standard.information(program.welcome().window, "Archivo de base de datos no válido.", {}, {});
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    const QAbstractButton* refusalOk = box->button(QMessageBox::Ok);
+    for (const QAbstractButton* button : std::initializer_list<const QAbstractButton*> {about.cmdOK, msgOk, refusalOk})
+        EXPECT_EQ(button->text(), "OK") << "one word, not \"Aceptar\" beside it";
+    for (const QPushButton* button : {static_cast<const QPushButton*>(about.cmdOK), msgOk})
+        EXPECT_TRUE(fits(button, button->text(), 2)) << "615 and 495 twips";
+    box->close();
+}
+
 TEST_F(Spanish, ABadBankIsRefusedInSpanish)
 {
     SpanishProgram program;
@@ -134,9 +154,8 @@ TEST_F(Spanish, ABadBankIsRefusedInSpanish)
     program.startExam();
     ASSERT_EQ(program.messageBox.texts.size(), 1);
     EXPECT_EQ(program.messageBox.texts[0], "Archivo de base de datos no válido.");
-    EXPECT_EQ(program.messageBox.details[0],
-        "Línea 1: el encabezado no contiene la palabra \"Copyright\" (con C mayúscula: la palabra escrita con "
-        "otras mayúsculas o minúsculas no cuenta).");
+    EXPECT_EQ(
+        program.messageBox.details[0], "Línea 1: el encabezado no contiene la palabra “Copyright” (con C mayúscula).");
 }
 
 TEST(English, TheTextsAreAsWrittenWithoutATranslation)
