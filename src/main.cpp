@@ -8,6 +8,7 @@
 
 #include "CommandLine.h"
 #include "Version.h"
+#include "engine/BankLocation.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/Language.h"
@@ -22,7 +23,6 @@
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QTextStream>
@@ -40,9 +40,10 @@ void nameTheApplication()
 
 // Answers a command line that asks for no window, or that cannot be used, on
 // the terminal. Returns the exit status, or -1 when the program should start.
-int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line, bool parsed)
+int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line, bool parsed, const QString& bank)
 {
-    if (parsed && !line.helpWanted() && !line.versionWanted() && line.bankProblem().isEmpty())
+    const QString bankProblem = line.bankFile().isEmpty() ? QString() : veltrin::CommandLine::bankProblem(bank);
+    if (parsed && !line.helpWanted() && !line.versionWanted() && bankProblem.isEmpty())
         return -1;
     const QCoreApplication app(argc, argv);
     nameTheApplication();
@@ -60,7 +61,7 @@ int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line
         out << "veltrin " << veltrin::version::kVersion << "\n";
         return 0;
     }
-    err << "veltrin: the question bank " << line.bankFile() << " cannot be read: " << line.bankProblem() << "\n";
+    err << "veltrin: the question bank " << bank << " cannot be read: " << bankProblem << "\n";
     return kExitUsage;
 }
 
@@ -73,7 +74,13 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     veltrin::CommandLine line;
     const bool parsed = line.parse(arguments);
-    if (const int status = answerOnTheTerminal(argc, argv, line, parsed); status >= 0)
+    bool unknownLanguage = false;
+    const veltrin::Language language
+        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), &unknownLanguage);
+    // A --bank FILE needs no program folder to be found.
+    const QString bankFile
+        = line.bankFile().isEmpty() ? QString() : veltrin::locateBank({}, language, line.bankFile()).file;
+    if (const int status = answerOnTheTerminal(argc, argv, line, parsed, bankFile); status >= 0)
         return status;
 
     QApplication app(argc, argv);
@@ -81,9 +88,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
 
-    bool unknownLanguage = false;
-    const veltrin::Language language
-        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), &unknownLanguage);
     if (unknownLanguage) {
         QTextStream(stderr) << "veltrin: no texts in the language \"" << line.language() << "\"; English it is\n";
     }
@@ -98,10 +102,7 @@ int main(int argc, char* argv[])
     veltrin::DesktopShell shell(platform);
     veltrin::Services services {clock, random, player, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
     services.language = language;
-    if (!line.bankFile().isEmpty()) {
-        services.bankFile = line.bankFile();
-        services.pictureFolder = QFileInfo(line.bankFile()).absolutePath();
-    }
+    services.bankFile = line.bankFile();
 
     veltrin::frmWelcome welcome(services);
     welcome.Form_Load();

@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+
 namespace veltrin {
 
 class Clock;
@@ -55,6 +57,8 @@ public:
     // The exam reads its questions from the bank file `bankPath`, afresh at
     // every Start.
     ExamSession(Clock& clock, RandomSource& random, QString bankPath);
+    // The bank the next Start reads.
+    void setBankPath(QString bankPath) { m_bankPath = std::move(bankPath); }
 
     // The exam window has loaded: the random source is seeded afresh.
     void load();

@@ -3,9 +3,9 @@
 
 #include "windows/frmDrive1.h"
 
+#include "engine/BankLocation.h"
 #include "engine/Messages.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramFolder.h"
 #include "sound/SoundCues.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
@@ -181,7 +181,7 @@ void frmDrive1::showPicture(const QString& name)
         return;
 
     QImage image;
-    const QString path = findProgramFile(m_folder, name);
+    const QString path = findBankPicture(m_folder, name);
     if (!path.isEmpty()) {
         QImageReader reader(path);
         const QSize size = reader.size();

@@ -38,7 +38,7 @@ class frmDrive1 final : public QWidget {
 public:
     // Loads the window from its design and runs its load sequence; the caller
     // shows it. `sound` is the welcome window's sound device; pictures are
-    // looked up in `pictureFolder`.
+    // looked up from the bank's folder `folder` (findBankPicture).
     frmDrive1(QWidget* owner, ExamSession& session, SoundCues& sound, MessageBox& messageBox, QString folder);
 
     // Shows the window maximized over the welcome window, or brings it to the

@@ -39,7 +39,7 @@ frmWelcome::frmWelcome(Services& services)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
     , m_MMControl1(services.player, services.folder)
-    , m_session(services.clock, services.random, services.bankPath())
+    , m_session(services.clock, services.random, services.bank().file)
 {
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(tr("Veltrin's Test"));
@@ -182,8 +182,13 @@ void frmWelcome::openExamWindow()
         soundsw = 1;
     }
     switch1 = 1;
-    if (!drive())
-        m_drive = new frmDrive1(this, m_session, m_MMControl1, m_services.messageBox, m_services.picturesIn());
+    if (!drive()) {
+        // Where the bank is, found afresh for each exam: a bank put in place
+        // while the program runs is taken at the next exam.
+        const BankLocation bank = m_services.bank();
+        m_session.setBankPath(bank.file);
+        m_drive = new frmDrive1(this, m_session, m_MMControl1, m_services.messageBox, bank.folder);
+    }
     m_drive->showExam();
 }
 

@@ -98,10 +98,7 @@ ProgramUnderTest::ProgramUnderTest(WavePlayer* player, const QString& bankFile, 
         [this] { ++ended; }}
 {
     services.language = language;
-    if (!bankFile.isEmpty()) {
-        services.bankFile = bankFile;
-        services.pictureFolder = QFileInfo(bankFile).absolutePath();
-    }
+    services.bankFile = bankFile;
     clock.now = 36000.0F; // ten in the morning
     random = ScriptedRandom({kKeepsTheDeckInOrder});
     writeBank(20, 20);
