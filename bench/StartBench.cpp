@@ -7,8 +7,8 @@
 //   cmake --build build-bench --target start_bench
 //   build-bench/bench/start_bench
 //
-// The start is made to want the bank's last record, so it reads the whole file
-// as the bare reads do.
+// Every start reads and checks the whole file, as the bare reads read it; the
+// start is also made to want the bank's last record.
 
 #include "engine/BankReader.h"
 #include "engine/Exam.h"

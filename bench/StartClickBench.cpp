@@ -71,7 +71,7 @@ int main(int argc, char* argv[])
     CountingBox box;
     NoShell shell;
     Services services {clock, random, sound, box, shell, QString::fromLocal8Bit(argv[1]), [] {}};
-    ExamSession session(clock, random, services.bankPath());
+    ExamSession session(clock, random, services.bank().file);
     frmWelcome welcome(services, session);
     welcome.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     welcome.Form_Load();

@@ -3,6 +3,9 @@
 
 #include "CommandLine.h"
 
+#include "engine/BankRules.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,13 +26,16 @@ CommandLine::CommandLine()
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addOption({kBank,
-        QStringLiteral("Take the exam's questions from FILE, read afresh at every Start, and its pictures from "
-                       "FILE's folder, instead of the program folder's veltrin.dll."),
+        QStringLiteral("Take the exam's questions from FILE, read afresh at every Start, instead of the program "
+                       "folder's veltrin.dll. In Spanish, es/FILE beside it is taken when there is one (a folder "
+                       "laid out like the program folder: veltrin.dll, es/veltrin.dll, pictures/). Pictures are "
+                       "looked up in the bank's folder, and for a bank in es/ in the folder above."),
         QStringLiteral("FILE")});
 
     m_parser.addOption({QStringLiteral("lang"),
         QStringLiteral("Show the program, its questions and its guide in LANGUAGE: en (English) or es (Spanish). "
-                       "Without it, the system's language chooses."),
+                       "Without it, the system's language chooses. Without a Spanish bank, the questions stay "
+                       "in English."),
         QStringLiteral("LANGUAGE")});
 
     m_parser.addOption({QStringLiteral("print-questions"),
@@ -72,19 +78,27 @@ bool CommandLine::parse(const QStringList& arguments)
     return true;
 }
 
-QString CommandLine::bankProblem() const
+QString CommandLine::bankProblem(const QString& path)
 {
-    if (m_bankFile.isEmpty())
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
         return {};
-    const QFileInfo info(m_bankFile);
-    if (!info.exists())
-        return QStringLiteral("there is no such file");
-    if (info.isDir())
-        return QStringLiteral("it is a folder, not a file");
-    QFile file(m_bankFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    return {};
+    return bankrule::whyUnreadable(path, file.errorString());
+}
+
+QString CommandLine::helpText() const
+{
+    // The usage line names the program as its users type it, not the path
+    // the launcher started it by ("/usr/bin/../lib/veltrin/veltrin").
+    QString text = m_parser.helpText();
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    if (!arguments.isEmpty() && lineEnd > 0) {
+        const qsizetype at = text.left(lineEnd).indexOf(arguments.constFirst());
+        if (at >= 0)
+            text.replace(at, arguments.constFirst().size(), QStringLiteral("veltrin"));
+    }
+    return text;
 }
 
 } // namespace veltrin

@@ -9,7 +9,7 @@
 
 namespace veltrin {
 
-// The program's command line: --help, --version and --bank FILE, beside the
+// The program's command line: --help, --version, --lang and --bank FILE, beside the
 // options Qt itself takes (-platform, -style, ...), which are left to Qt.
 // It is read before any window is made, so that a wrong command line is
 // answered on the terminal, without a display.
@@ -39,11 +39,12 @@ public:
     QString printKeyFile() const { return m_parser.value(QStringLiteral("print-key")); }
     bool printWanted() const { return !printQuestionsFile().isEmpty() || !printKeyFile().isEmpty(); }
 
-    // Why the bank FILE cannot be used, or empty when it can be read.
-    QString bankProblem() const;
+    // Why the bank at `path` cannot be used, or empty when it can be read.
+    static QString bankProblem(const QString& path);
 
-    // Needs the application object (for the program's name).
-    QString helpText() const { return m_parser.helpText(); }
+    // Needs the application object. The usage line names the program
+    // "veltrin", whatever path started it.
+    QString helpText() const;
 
 private:
     QCommandLineParser m_parser;

@@ -8,6 +8,7 @@
 
 #include "CommandLine.h"
 #include "Version.h"
+#include "engine/BankLocation.h"
 #include "engine/ExamSession.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
@@ -44,9 +45,10 @@ void nameTheApplication()
 
 // Answers a command line that asks for no window, or that cannot be used, on
 // the terminal. Returns the exit status, or -1 when the program should start.
-int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line, bool parsed)
+int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line, bool parsed, const QString& bank)
 {
-    if (parsed && !line.helpWanted() && !line.versionWanted() && line.bankProblem().isEmpty())
+    const QString bankProblem = line.bankFile().isEmpty() ? QString() : veltrin::CommandLine::bankProblem(bank);
+    if (parsed && !line.helpWanted() && !line.versionWanted() && bankProblem.isEmpty())
         return -1;
     const QCoreApplication app(argc, argv);
     nameTheApplication();
@@ -64,7 +66,7 @@ int answerOnTheTerminal(int argc, char* argv[], const veltrin::CommandLine& line
         out << "veltrin " << veltrin::version::kVersion << "\n";
         return 0;
     }
-    err << "veltrin: the question bank " << line.bankFile() << " cannot be read: " << line.bankProblem() << "\n";
+    err << "veltrin: the question bank " << bank << " cannot be read: " << bankProblem << "\n";
     return kExitUsage;
 }
 
@@ -84,10 +86,9 @@ int printBank(int argc, char* argv[], const veltrin::CommandLine& line)
     QLocale::setDefault(
         QLocale(language == veltrin::Language::Spanish ? QLocale::Spanish : QLocale::English, QLocale::UnitedStates));
 
-    const QString folder = veltrin::programFolder();
-    const QString bank
-        = line.bankFile().isEmpty() ? veltrin::programPath(folder, veltrin::bankName(language)) : line.bankFile();
-    const QString pictures = line.bankFile().isEmpty() ? folder : QFileInfo(line.bankFile()).absolutePath();
+    const veltrin::BankLocation location = veltrin::locateBank(veltrin::programFolder(), language, line.bankFile());
+    const QString& bank = location.file;
+    const QString& pictures = location.folder;
 
     veltrin::BankPrint print;
     QString error;
@@ -120,7 +121,13 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     veltrin::CommandLine line;
     const bool parsed = line.parse(arguments);
-    if (const int status = answerOnTheTerminal(argc, argv, line, parsed); status >= 0)
+    bool unknownLanguage = false;
+    const veltrin::Language language
+        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), &unknownLanguage);
+    // A --bank FILE needs no program folder to be found.
+    const QString bankFile
+        = line.bankFile().isEmpty() ? QString() : veltrin::locateBank({}, language, line.bankFile()).file;
+    if (const int status = answerOnTheTerminal(argc, argv, line, parsed, bankFile); status >= 0)
         return status;
     if (line.printWanted())
         return printBank(argc, argv, line);
@@ -130,9 +137,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
 
-    bool unknownLanguage = false;
-    const veltrin::Language language
-        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), &unknownLanguage);
     if (unknownLanguage) {
         QTextStream(stderr) << "veltrin: no texts in the language \"" << line.language() << "\"; English it is\n";
     }
@@ -147,12 +151,9 @@ int main(int argc, char* argv[])
     veltrin::DesktopShell shell(platform);
     veltrin::Services services {clock, random, sound, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
     services.language = language;
-    if (!line.bankFile().isEmpty()) {
-        services.bankFile = line.bankFile();
-        services.pictureFolder = QFileInfo(line.bankFile()).absolutePath();
-    }
+    services.bankFile = line.bankFile();
 
-    veltrin::ExamSession session(clock, random, services.bankPath());
+    veltrin::ExamSession session(clock, random, services.bank().file);
     veltrin::frmWelcome welcome(services, session);
     welcome.Form_Load();
     // The window icon, at its own sizes and twice the larger for screens that

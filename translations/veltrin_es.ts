@@ -90,8 +90,44 @@
         <translation>la pregunta %1 empieza sin una línea vacía después de la pregunta %2, así que la pregunta %2 no se puede leer</translation>
     </message>
     <message>
-        <source>the file ends after question %1, but the header on line 1 declares %2 questions</source>
-        <translation>el archivo termina después de la pregunta %1, pero el encabezado de la línea 1 declara %2 preguntas</translation>
+        <source>there is no such file</source>
+        <translation>no existe ese archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>you have no permission to read it</source>
+        <translation>no tiene permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file is not a text file: near its start it holds NUL or other control bytes, which text never holds (is it a picture saved under the bank&apos;s name?)</source>
+        <translation>el archivo no es un archivo de texto: cerca del principio contiene bytes NUL u otros caracteres de control, que un texto nunca contiene (¿es una imagen guardada con el nombre del banco?)</translation>
+    </message>
+    <message>
+        <source>the first line must be the header: the number of questions, a space and the word &quot;Copyright&quot;, for example &quot;20 Copyright 2026 My Driving School&quot;</source>
+        <translation>la primera línea debe ser el encabezado: el número de preguntas, un espacio y la palabra &quot;Copyright&quot;, por ejemplo &quot;20 Copyright 2026 Mi Escuela de Manejo&quot;</translation>
+    </message>
+    <message>
+        <source>question %1 letters its answers &quot;A.&quot; to &quot;D.&quot;; answers start with &quot;1.&quot; to &quot;4.&quot;</source>
+        <translation>la pregunta %1 marca sus respuestas con &quot;A.&quot; a &quot;D.&quot;; las respuestas empiezan con &quot;1.&quot; a &quot;4.&quot;</translation>
+    </message>
+    <message>
+        <source>question %1 names answer 4 as right, but answer 4 is empty and the question shows no button D, so it can never be answered right</source>
+        <translation>la pregunta %1 indica la respuesta 4 como correcta, pero la respuesta 4 está vacía y la pregunta no muestra el botón D, así que nunca se puede contestar bien</translation>
+    </message>
+    <message>
+        <source>question %1 names answer %2 as right, but answer %2 is empty, so it can never be answered right</source>
+        <translation>la pregunta %1 indica la respuesta %2 como correcta, pero la respuesta %2 está vacía, así que nunca se puede contestar bien</translation>
+    </message>
+    <message>
+        <source>the header declares %1 questions, but the file ends after question %2</source>
+        <translation>el encabezado declara %1 preguntas, pero el archivo termina después de la pregunta %2</translation>
     </message>
 </context>
 <context>

@@ -6,11 +6,17 @@
 #include "engine/BankText.h"
 #include "platform/ProgramFolder.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace veltrin {
 
 namespace {
 
 const QString kBankName = QStringLiteral("\\veltrin.dll");
+
+// How much of a file's start is looked at to tell whether it is text.
+constexpr qsizetype kHeadBytes = 512;
 
 // The answer text of an answer line: the line from its fourth character on.
 // The third character is skipped whatever it is; one that lies outside the
@@ -49,10 +55,18 @@ bool BankReader::openPath(const QString& path)
         answer.clear();
 
     m_count = 0;
+    m_ranOn.reset();
+    m_letteredLine = 0;
     if (!m_source.open(dbpath)) {
         fail(bankrule::cannotOpen(dbpath, m_source.errorString()));
         return false;
     }
+
+    // A look at the file's first bytes tells an empty file, and one that is
+    // not text (a picture saved under the bank's name), from a bad header.
+    const QByteArrayView head = m_source.peek(kHeadBytes);
+    const bool empty = head.isEmpty();
+    const bool binary = bankrule::looksBinary(head);
 
     QByteArrayView view;
     switch (m_source.readLine(view)) {
@@ -61,6 +75,10 @@ bool BankReader::openPath(const QString& path)
     case LineSource::Status::ReadError: fail(bankrule::lineUnreadable(1, m_source.errorString())); return false;
     }
     m_lineNumber = 1;
+    if (empty) {
+        fail(bankrule::emptyFile());
+        return false;
+    }
     if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
         fail(bankrule::savedAsUtf16());
         return false;
@@ -69,6 +87,16 @@ bool BankReader::openPath(const QString& path)
     stripByteOrderMark(raw);
     m_line.assign(raw.constData(), static_cast<size_t>(raw.size()));
     const QString header = decodeBankLine(raw);
+    // A bank's header is text; control bytes further on are read as they
+    // always were, as part of the questions.
+    if (binary && !header.contains(QLatin1String("Copyright"))) {
+        fail(bankrule::notText());
+        return false;
+    }
+    if (raw.startsWith("Q.")) {
+        fail(bankrule::noHeader());
+        return false;
+    }
 
     if (m_source.atEnd()) {
         fail(bankrule::headerOnly());
@@ -146,6 +174,13 @@ void BankReader::take()
         if (m_observer)
             m_observer(m_lineNumber, LineKind::RecordStart, m_inRecord);
         ++recno;
+        // A record still open here runs into this one: this read takes both
+        // and keeps only this one, so the one before can never be asked.
+        if (!m_inRecord)
+            m_ranOn.reset();
+        else if (!m_ranOn)
+            m_ranOn = bankrule::ranOn(m_lineNumber, recno);
+        m_letteredLine = 0;
         m_inRecord = true;
         m_curqLine = m_lineNumber;
         m_hasRecordLine = true;
@@ -162,6 +197,8 @@ void BankReader::take()
         m_answer.at(static_cast<size_t>(line[0] - '1')).assign(line);
         return;
     }
+    if (m_letteredLine == 0 && bankrule::looksLettered(QByteArrayView(line.data(), std::ssize(line))))
+        m_letteredLine = m_lineNumber;
     m_text.assign(line);
 }
 
@@ -236,16 +273,79 @@ QRecord BankReader::curq() const
     return record;
 }
 
+namespace {
+
+// The number a right-answer field names, 1 to 4, or 0. The field's bytes are
+// plain digits in every sound bank, read here without decoding; anything else
+// is decoded and read the way the answer check reads it.
+int rightAnswer(std::string_view field)
+{
+    if (!field.empty() && field.size() <= 8
+        && std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int n = 0;
+        for (const char c : field)
+            n = n * 10 + (c - '0');
+        return n >= 1 && n <= 4 ? n : 0;
+    }
+    return correctNumber(decoded(std::string(field)));
+}
+
+} // namespace
+
+bool BankReader::answerEmpty(int number) const
+{
+    const std::string& line = m_answer.at(static_cast<size_t>(number - 1));
+    if (line.size() <= 3)
+        return true;
+    // A third character outside plain ASCII may be one that is skipped whole.
+    if (static_cast<unsigned char>(line[2]) < 0x80)
+        return false;
+    return answerText(decoded(line)).isEmpty();
+}
+
+bool BankReader::hasLetteredAnswers() const
+{
+    return m_letteredLine > 0
+        && std::all_of(m_answer.begin(), m_answer.end(), [](const std::string& a) { return a.empty(); });
+}
+
+std::vector<BankError> BankReader::recordFaults() const
+{
+    std::vector<BankError> faults;
+    if (!m_hasRecordLine)
+        return faults;
+    if (m_ranOn)
+        faults.push_back(*m_ranOn);
+
+    // "/" is the same byte in every encoding a bank may use, so the fields are
+    // found in the line's bytes.
+    const std::string_view rest = std::string_view(m_recordLine).substr(2);
+    const size_t first = rest.find('/');
+    const size_t second = first == std::string_view::npos ? first : rest.find('/', first + 1);
+    if (second == std::string_view::npos) {
+        faults.push_back(bankrule::tooFewSlashes(m_curqLine, recno));
+        return faults;
+    }
+    if (hasLetteredAnswers()) {
+        faults.push_back(bankrule::letteredAnswers(m_letteredLine, recno));
+        return faults;
+    }
+    std::string_view field = rest.substr(second + 1);
+    field = field.substr(0, field.find('/'));
+    const int right = rightAnswer(field);
+    if (right == 0)
+        faults.push_back(bankrule::rightAnswerNotOneToFour(m_curqLine, recno, decoded(std::string(field))));
+    else if (answerEmpty(right))
+        faults.push_back(bankrule::rightAnswerEmpty(m_curqLine, recno, right));
+    return faults;
+}
+
 std::optional<BankError> BankReader::recordFault() const
 {
-    if (!m_hasRecordLine)
+    std::vector<BankError> faults = recordFaults();
+    if (faults.empty())
         return std::nullopt;
-    const RecordFields fields = splitRecordLine(decoded(m_recordLine));
-    if (!fields.complete)
-        return bankrule::tooFewSlashes(m_curqLine, recno);
-    if (correctNumber(fields.correct) == 0)
-        return bankrule::rightAnswerNotOneToFour(m_curqLine, recno, fields.correct);
-    return std::nullopt;
+    return std::move(faults.front());
 }
 
 void BankReader::readRecords(const std::function<bool()>& visit)

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace veltrin {
 
@@ -62,15 +63,23 @@ public:
     int count() const { return m_count; }
 
     // Reads the records from the current place to the end of the file, calling
-    // `visit` after each one: curq() is the record, recno its number and
-    // curqLine() its line. Stops early when `visit` returns false, or when a
-    // line cannot be read (error()). Both the exam start and the bank checker
-    // read a bank this way.
+    // `visit` after each one that can be read: curq() is the record, recno its
+    // number and curqLine() its line. A record that ran into the next is read
+    // with it and not visited. Stops early when `visit` returns false, or when
+    // a line cannot be read (error()). Both the exam start and the bank
+    // checker read a bank this way.
     void readRecords(const std::function<bool()>& visit);
 
-    // What keeps curq from being asked: a "Q." line with fewer than two "/",
-    // or a right answer that is not a number from 1 to 4.
+    // What keeps curq from being asked, in the order of the file: the
+    // question before it ran into it (no empty line between them), a "Q."
+    // line with fewer than two "/", answers lettered "A." to "D." instead of
+    // numbered, a right answer that is not a number from 1 to 4, or one that
+    // names an empty answer. The exam start refuses a bank at the first
+    // fault of any record; the bank checker lists them all.
+    std::vector<BankError> recordFaults() const;
     std::optional<BankError> recordFault() const;
+    // Whether curq has no numbered answers but lines lettered "A." to "D.".
+    bool hasLetteredAnswers() const;
 
     // Reads lines until the current record is complete (an empty line) or the
     // file ends. The file's last line is read like every other, so a bank that
@@ -93,6 +102,7 @@ public:
 private:
     bool readLine();
     void take();
+    bool answerEmpty(int number) const;
     void fail(const BankError& error);
     void reachEnd();
 
@@ -103,6 +113,8 @@ private:
     int m_count = 0;
     qint64 m_curqLine = 0;
     bool m_inRecord = false;
+    std::optional<BankError> m_ranOn; // curq's "Q." line came while the record before was open
+    qint64 m_letteredLine = 0;        // curq's first line lettered like an answer, or 0
 
     // Raw bytes: the last line, and the lines that make up curq. A later line
     // of the same kind replaces an earlier one, reusing its storage.

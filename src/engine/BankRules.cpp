@@ -4,6 +4,7 @@
 #include "engine/BankRules.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace veltrin {
 
@@ -11,7 +12,9 @@ QString BankError::detail() const
 {
     if (line > 0)
         return QCoreApplication::translate("BankRules", "Line %1: %2.").arg(line).arg(sentence);
-    return sentence + QLatin1Char('.');
+    QString text = sentence + QLatin1Char('.');
+    text[0] = text.at(0).toUpper();
+    return text;
 }
 
 namespace bankrule {
@@ -26,9 +29,48 @@ QString quoted(const QString& field)
 
 } // namespace
 
-BankError cannotOpen(const QString& path, const QString& reason)
+QString whyUnreadable(const QString& path, const QString& systemReason)
 {
-    return {0, QCoreApplication::translate("BankRules", "The question bank %1 cannot be read: %2").arg(path, reason)};
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QCoreApplication::translate("BankRules", "there is no such file");
+    if (info.isDir())
+        return QCoreApplication::translate("BankRules", "it is a folder, not a file");
+    if (!info.isReadable())
+        return QCoreApplication::translate("BankRules", "you have no permission to read it");
+    return systemReason;
+}
+
+BankError cannotOpen(const QString& path, const QString& systemReason)
+{
+    return {0,
+        QCoreApplication::translate("BankRules", "The question bank %1 cannot be read: %2")
+            .arg(path, whyUnreadable(path, systemReason))};
+}
+
+BankError emptyFile()
+{
+    return {0, QCoreApplication::translate("BankRules", "the file is empty")};
+}
+
+BankError notText()
+{
+    return {0,
+        QCoreApplication::translate("BankRules",
+            "the file is not a text file: near its start it holds NUL or other control bytes, which text never "
+            "holds (is it a picture saved under the bank's name?)")};
+}
+
+bool looksBinary(QByteArrayView head)
+{
+    // Tab, line feed, vertical tab, form feed and carriage return are text;
+    // so are Ctrl-Z, which old editors put at a file's end, and escape.
+    for (const char c : head) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b <= 0x08 || (b >= 0x0E && b <= 0x19) || (b >= 0x1C && b <= 0x1F))
+            return true;
+    }
+    return false;
 }
 
 BankError lineTooLong(qint64 line, qsizetype maxBytes)
@@ -79,6 +121,14 @@ BankError headerCount(const QString& countWord)
             .arg(kMaxRecords)};
 }
 
+BankError noHeader()
+{
+    return {1,
+        QCoreApplication::translate("BankRules",
+            "the first line must be the header: the number of questions, a space and the word \"Copyright\", "
+            "for example \"20 Copyright 2026 My Driving School\"")};
+}
+
 BankError tooFewSlashes(qint64 line, int number)
 {
     return {line,
@@ -95,6 +145,35 @@ BankError rightAnswerNotOneToFour(qint64 line, int number, const QString& field)
             .arg(quoted(field))};
 }
 
+BankError letteredAnswers(qint64 line, int number)
+{
+    return {line,
+        QCoreApplication::translate(
+            "BankRules", "question %1 letters its answers \"A.\" to \"D.\"; answers start with \"1.\" to \"4.\"")
+            .arg(number)};
+}
+
+bool looksLettered(QByteArrayView line)
+{
+    return line.size() >= 2 && line.at(0) >= 'A' && line.at(0) <= 'D' && line.at(1) == '.';
+}
+
+BankError rightAnswerEmpty(qint64 line, int number, int right)
+{
+    if (right == 4) {
+        return {line,
+            QCoreApplication::translate("BankRules",
+                "question %1 names answer 4 as right, but answer 4 is empty and the question shows no button D, "
+                "so it can never be answered right")
+                .arg(number)};
+    }
+    return {line,
+        QCoreApplication::translate("BankRules",
+            "question %1 names answer %2 as right, but answer %2 is empty, so it can never be answered right")
+            .arg(number)
+            .arg(right)};
+}
+
 BankError ranOn(qint64 line, int number)
 {
     return {line,
@@ -104,13 +183,13 @@ BankError ranOn(qint64 line, int number)
             .arg(number - 1)};
 }
 
-BankError endsEarly(qint64 line, int records, int declared)
+BankError endsEarly(int records, int declared)
 {
-    return {line,
+    return {1,
         QCoreApplication::translate(
-            "BankRules", "the file ends after question %1, but the header on line 1 declares %2 questions")
-            .arg(records)
-            .arg(declared)};
+            "BankRules", "the header declares %1 questions, but the file ends after question %2")
+            .arg(declared)
+            .arg(records)};
 }
 
 } // namespace bankrule

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace veltrin {
@@ -17,7 +18,8 @@ struct BankError {
 
     bool isEmpty() const { return sentence.isEmpty(); }
     // "Line 12: question 3 gives "7" as its right answer; ...", as the
-    // program's refusal shows it.
+    // program's refusal shows it; without a line, the sentence alone, begun
+    // with a capital.
     QString detail() const;
 };
 
@@ -29,7 +31,19 @@ namespace bankrule {
 inline constexpr int kMinRecords = 20;
 inline constexpr int kMaxRecords = 32767;
 
-BankError cannotOpen(const QString& path, const QString& reason);
+// Why the file at `path` cannot be opened, in the program's own words when
+// the reason is one of the usual ones (no such file, a folder, no permission
+// to read it); otherwise `systemReason`, the system's own words.
+QString whyUnreadable(const QString& path, const QString& systemReason);
+// The bank cannot be opened; the reason is said as whyUnreadable says it.
+BankError cannotOpen(const QString& path, const QString& systemReason);
+BankError emptyFile();
+// Near its start the file holds bytes that no text holds (a NUL, or control
+// characters other than tab, line and page breaks): a picture or a document
+// saved under the bank's name.
+BankError notText();
+// Whether the first bytes of a file show it is not text, as notText says.
+bool looksBinary(QByteArrayView head);
 BankError lineTooLong(qint64 line, qsizetype maxBytes);
 BankError lineUnreadable(qint64 line, const QString& reason);
 BankError savedAsUtf16();
@@ -37,17 +51,26 @@ BankError headerOnly();
 BankError headerWithoutCopyright(bool hasOtherCase);
 BankError headerWithoutSpace();
 BankError headerCount(const QString& countWord);
+// Line 1 is a "Q." line: the header is missing.
+BankError noHeader();
 
 // The "Q." line of question `number`, at `line`, has fewer than two "/".
 BankError tooFewSlashes(qint64 line, int number);
 // The right-answer field of question `number` is not a number from 1 to 4.
 BankError rightAnswerNotOneToFour(qint64 line, int number, const QString& field);
+// Question `number` (at `line`) writes its answers "A." to "D.", which are
+// read as question text, and so has no answers.
+BankError letteredAnswers(qint64 line, int number);
+// Whether a line of a question starts the way a lettered answer does.
+bool looksLettered(QByteArrayView line);
+// Question `number` names answer `right` as right, but that answer is empty.
+BankError rightAnswerEmpty(qint64 line, int number, int right);
 // Question `number` starts at `line` with no empty line after question
 // `number - 1`, so one read takes both and the earlier can never be asked.
 BankError ranOn(qint64 line, int number);
-// The file ends, at `line`, after `records` questions, fewer than the header
-// on line 1 declares.
-BankError endsEarly(qint64 line, int records, int declared);
+// The file ends after `records` questions, fewer than the header declares;
+// said at the header, where the count is mended.
+BankError endsEarly(int records, int declared);
 
 } // namespace bankrule
 

@@ -60,32 +60,28 @@ void Exam::draw(int n, RandomSource& random)
 bool Exam::load()
 {
     // The wanted record numbers ascend slot by slot, so one forward pass over
-    // the file meets them in order; the records between are passed over.
+    // the file meets them in order. The pass goes on to the end of the file,
+    // and every record, wanted or not, must be sound: a bank with a fault is
+    // refused at every Start, whichever questions were drawn.
     m_nextslot = 1;
     m_bank.recno = 0;
     std::optional<BankError> fault;
     m_bank.readRecords([&] {
-        const int wanted = m_drawn[m_qorder[m_nextslot]];
-        if (m_bank.recno > wanted) {
-            // The wanted record ran into the next one and was read with it.
-            fault = bankrule::ranOn(m_bank.curqLine(), m_bank.recno);
-            return false;
-        }
-        if (m_bank.recno != wanted)
-            return true;
         fault = m_bank.recordFault();
         if (fault)
             return false;
-        m_examq[m_nextslot] = m_bank.curq();
-        ++m_nextslot;
-        return m_nextslot <= kQuestionsPerExam;
+        if (m_nextslot <= kQuestionsPerExam && m_bank.recno == m_drawn[m_qorder[m_nextslot]]) {
+            m_examq[m_nextslot] = m_bank.curq();
+            ++m_nextslot;
+        }
+        return true;
     });
     if (m_bank.failed())
         return fail(m_bank.error());
     if (fault)
         return fail(*fault);
-    if (m_nextslot <= kQuestionsPerExam)
-        return fail(bankrule::endsEarly(m_bank.lineNumber(), m_bank.recno, m_bank.count()));
+    if (m_bank.recno < m_bank.count() || m_nextslot <= kQuestionsPerExam)
+        return fail(bankrule::endsEarly(m_bank.recno, m_bank.count()));
     if (m_bank.dbeof == 0)
         m_bank.close();
     return true;

@@ -23,8 +23,9 @@ class RandomSource;
 class Exam {
 public:
     // Opens the bank in `folder`, draws 20 distinct records, loads them in one
-    // forward pass and leaves the exam before its first question with a score
-    // of 0. False when the bank cannot give an exam; error() says why.
+    // forward pass over the whole file, which checks every record on the way,
+    // and leaves the exam before its first question with a score of 0. False
+    // when the bank cannot give an exam; error() says the first fault.
     bool start(const QString& folder, RandomSource& random);
     // The same for a bank file named by its path.
     bool startFrom(const QString& bankPath, RandomSource& random);

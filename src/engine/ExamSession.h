@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace veltrin {
 
@@ -59,6 +60,8 @@ public:
     // The exam reads its questions from the bank file `bankPath`, afresh at
     // every Start.
     ExamSession(Clock& clock, RandomSource& random, QString bankPath);
+    // The bank the next Start reads.
+    void setBankPath(QString bankPath) { m_bankPath = std::move(bankPath); }
 
     // The exam window has loaded: the random source is seeded afresh.
     void load();

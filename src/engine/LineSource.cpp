@@ -3,6 +3,7 @@
 
 #include "engine/LineSource.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace veltrin {
@@ -79,6 +80,13 @@ LineSource::Status LineSource::readLine(QByteArrayView& line)
         if (scanned > kMaxLineBytes + 1)
             return Status::TooLong;
     }
+}
+
+QByteArrayView LineSource::peek(qsizetype n)
+{
+    if (m_buffer.size() - m_pos < n)
+        fill();
+    return {m_buffer.constData() + m_pos, std::min(n, m_buffer.size() - m_pos)};
 }
 
 bool LineSource::atEnd()

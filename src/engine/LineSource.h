@@ -31,6 +31,11 @@ public:
     // atEnd() is true.
     Status readLine(QByteArrayView& line);
 
+    // The file's next bytes, up to `n`, without taking them: a look at the
+    // file's start before its first line is read. The view is valid until the
+    // next call of readLine, atEnd or peek.
+    QByteArrayView peek(qsizetype n);
+
     // True once the last line of the file has been read.
     bool atEnd();
 

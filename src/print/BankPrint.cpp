@@ -4,7 +4,7 @@
 #include "print/BankPrint.h"
 
 #include "engine/BankReader.h"
-#include "platform/ProgramFolder.h"
+#include "engine/BankLocation.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -57,14 +57,15 @@ bool BankPrint::read(const QString& bankPath, QString* error)
     const int count = reader.count();
     std::optional<BankError> fault;
     reader.recno = 0;
+    // Read as the exam start reads it: every record must be sound, and the
+    // exam never asks those past the header's count, so they are not printed.
     reader.readRecords([&] {
-        if (reader.recno > count)
-            return false;
         if (const std::optional<BankError> broken = reader.recordFault()) {
             fault = broken;
             return false;
         }
-        m_records.push_back(reader.curq());
+        if (reader.recno <= count)
+            m_records.push_back(reader.curq());
         return true;
     });
     if (fault)
@@ -72,7 +73,7 @@ bool BankPrint::read(const QString& bankPath, QString* error)
     if (reader.failed())
         return refuse(reader.error());
     if (static_cast<int>(m_records.size()) < count)
-        return refuse(bankrule::endsEarly(reader.lineNumber(), static_cast<int>(m_records.size()), count));
+        return refuse(bankrule::endsEarly(static_cast<int>(m_records.size()), count));
     return true;
 }
 
@@ -97,7 +98,7 @@ BankPrint::Document BankPrint::questionSheet(const QString& pictureFolder, const
             = QStringLiteral("<p style=\"margin:0 0 3px 0\"><b>%1.</b> %2</p>").arg(number).arg(escaped(record.text));
         QString picture;
         if (!record.picture.isEmpty()) {
-            const QString path = findProgramFile(pictureFolder, record.picture);
+            const QString path = findBankPicture(pictureFolder, record.picture);
             if (!path.isEmpty()) {
                 picture = QStringLiteral("<img src=\"%1\" width=\"%2\">")
                               .arg(QUrl::fromLocalFile(path).toString(), QString::number(kPictureDots));

@@ -3,13 +3,11 @@
 
 #include "windows/Services.h"
 
-#include "platform/ProgramFolder.h"
-
 namespace veltrin {
 
-QString Services::bankPath() const
+BankLocation Services::bank() const
 {
-    return bankFile.isEmpty() ? programPath(folder, bankName(language)) : bankFile;
+    return locateBank(folder, language, bankFile);
 }
 
 } // namespace veltrin

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "engine/BankLocation.h"
 #include "platform/Language.h"
 
 #include <QString>
@@ -27,15 +28,14 @@ struct Services {
     Shell& shell;
     QString folder;                   // the program folder: sounds, the guide
     std::function<void()> endProgram; // ends the program at once
-    // The question bank and the folder its pictures are in: by default the
-    // program folder's "veltrin.dll" and the program folder.
+    // The FILE of --bank, or empty for the program folder's own bank.
     QString bankFile = {};
-    QString pictureFolder = {};
     // The language of the texts, the bank and the guide.
     Language language = Language::English;
 
-    QString bankPath() const;
-    QString picturesIn() const { return pictureFolder.isEmpty() ? folder : pictureFolder; }
+    // The bank the exam reads, and the folder its pictures are looked up
+    // from (findBankPicture), as locateBank finds them now.
+    BankLocation bank() const;
 };
 
 } // namespace veltrin

@@ -3,9 +3,10 @@
 
 #include "windows/frmDrive1.h"
 
+#include "engine/BankLocation.h"
 #include "engine/Messages.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramFolder.h"
+#include "engine/BankLocation.h"
 #include "sound/Sound.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
@@ -189,7 +190,7 @@ void frmDrive1::showPicture(const QString& name)
         return;
 
     QImage image;
-    const QString path = findProgramFile(m_pictureFolder, name);
+    const QString path = findBankPicture(m_pictureFolder, name);
     if (!path.isEmpty()) {
         QImageReader reader(path);
         const QSize size = reader.size();

@@ -38,7 +38,8 @@ class frmDrive1 final : public QWidget {
 public:
     // Loads the window from its design and runs its load sequence; the caller
     // shows it. Cues play on the welcome window's sound device `sound`;
-    // pictures are looked up in `pictureFolder`.
+    // pictures are looked up from the bank's folder `pictureFolder`
+    // (findBankPicture).
     frmDrive1(QWidget* owner, ExamSession& session, Sound& sound, MessageBox& messageBox, QString pictureFolder);
 
     // Shows the window maximized over the welcome window, or brings it back

@@ -181,8 +181,13 @@ void frmWelcome::openExamWindow()
     switch1 = true;
     // A window closed a moment ago (Return, then Continue before it has gone)
     // is on its way out: a fresh one takes its place.
-    if (!m_drive || !m_drive->isVisible())
-        m_drive = new frmDrive1(this, m_session, m_services.sound, m_services.messageBox, m_services.picturesIn());
+    if (!m_drive || !m_drive->isVisible()) {
+        // Where the bank is, found afresh for each exam: a bank put in place
+        // while the program runs is taken at the next exam.
+        const BankLocation bank = m_services.bank();
+        m_session.setBankPath(bank.file);
+        m_drive = new frmDrive1(this, m_session, m_services.sound, m_services.messageBox, bank.folder);
+    }
     m_drive->showExam();
 }
 

@@ -48,5 +48,10 @@ out=$("$checker" --stats "$work/header.dll"); status=$?
 grep -q "header.dll:1: error: the header gives \"19\"" <<<"$out" || fail "the header error: $out"
 grep -q "stopped at the header" <<<"$out" || fail "it does not say it stopped at the header: $out"
 
+mkdir "$work/folder.dll"
+out=$("$checker" "$work/folder.dll"); status=$?
+[ "$status" -eq 2 ] || fail "a folder as the bank ended with $status"
+grep -q "cannot be read: it is a folder, not a file" <<<"$out" || fail "a folder as the bank: $out"
+
 if [ "$failures" -gt 0 ]; then echo "$failures failed"; exit 1; fi
-echo "PASSED: --help, --version, one place per finding, 1 error, a refused header"
+echo "PASSED: --help, --version, one place per finding, 1 error, a refused header, a folder"

@@ -23,6 +23,7 @@ out=$("$program" --help 2>"$work/err"); status=$?
 [ "$status" -eq 0 ] || fail "--help ended with $status"
 grep -q -- "--bank <FILE>" <<<"$out" || fail "--help does not show --bank: $out"
 grep -q -- "--version" <<<"$out" || fail "--help does not show --version"
+[ "$(head -n 1 <<<"$out")" = "Usage: veltrin [options]" ] || fail "the usage line: $(head -n 1 <<<"$out")"
 
 out=$("$program" --version 2>"$work/err"); status=$?
 [ "$status" -eq 0 ] || fail "--version ended with $status"
@@ -36,7 +37,7 @@ grep -q "$work/missing/veltrin.dll" "$work/err" || fail "a missing bank is not n
 mkdir -p "$work/folder"
 "$program" --bank "$work/folder" >"$work/out" 2>"$work/err"; status=$?
 [ "$status" -eq 2 ] || fail "a folder as the bank ended with $status, not 2"
-grep -q "folder" "$work/err" || fail "a folder as the bank: $(cat "$work/err")"
+grep -q "it is a folder, not a file" "$work/err" || fail "a folder as the bank: $(cat "$work/err")"
 
 if [ "$(id -u)" -ne 0 ]; then
   printf '20 Copyright\r\n' >"$work/locked.dll"

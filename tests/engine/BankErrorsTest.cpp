@@ -38,7 +38,7 @@ TEST(BankErrors, MissingFile)
     const Refusal r = refuse(folder);
     EXPECT_EQ(r.line, 0);
     EXPECT_TRUE(r.detail.contains("veltrin.dll")) << r.detail.toStdString();
-    EXPECT_TRUE(r.detail.contains("cannot be read")) << r.detail.toStdString();
+    EXPECT_TRUE(r.detail.endsWith("cannot be read: there is no such file.")) << r.detail.toStdString();
 }
 
 TEST(BankErrors, UnreadableFile)
@@ -46,7 +46,7 @@ TEST(BankErrors, UnreadableFile)
     TestFolder folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir("veltrin.dll")) << "a folder where the bank should be";
     const Refusal r = refuse(folder);
-    EXPECT_TRUE(r.detail.contains("cannot be read")) << r.detail.toStdString();
+    EXPECT_TRUE(r.detail.endsWith("cannot be read: it is a folder, not a file.")) << r.detail.toStdString();
 }
 
 TEST(BankErrors, NothingAfterTheHeader)
@@ -58,9 +58,27 @@ TEST(BankErrors, NothingAfterTheHeader)
         EXPECT_EQ(r.line, 1);
         EXPECT_TRUE(r.detail.contains("no questions")) << r.detail.toStdString();
     }
+}
+
+TEST(BankErrors, FilesThatAreNoBankSayWhatTheyAre)
+{
     TestFolder empty;
     empty.writeBankBytes("");
-    EXPECT_EQ(refuse(empty).line, 1);
+    EXPECT_EQ(refuse(empty).detail, "The file is empty.");
+
+    // A picture saved under the bank's name.
+    TestFolder picture;
+    picture.writeBankBytes(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + "20 Copyright\r\n");
+    const Refusal r = refuse(picture);
+    EXPECT_EQ(r.line, 0);
+    EXPECT_TRUE(r.detail.startsWith("The file is not a text file")) << r.detail.toStdString();
+
+    TestFolder headless;
+    headless.writeBank(test::bank(20, 20).mid(1));
+    const Refusal h = refuse(headless);
+    EXPECT_EQ(h.line, 1);
+    EXPECT_TRUE(h.detail.contains("the first line must be the header")) << h.detail.toStdString();
+    EXPECT_TRUE(h.detail.contains("\"20 Copyright 2026 My Driving School\"")) << "with an example";
 }
 
 TEST(BankErrors, HeaderCountMustBeAWholeNumberFrom20To32767)
@@ -96,16 +114,20 @@ TEST(BankErrors, CopyrightInAnotherLetterCaseIsToldApart)
 
 TEST(BankErrors, FewerRecordsThanTheHeaderDeclares)
 {
-    // 30 declared, 25 present; the draw wants record 30.
+    // 30 declared, 25 present: refused at the header, where the count is
+    // mended, whether or not the draw wants a record that is not there.
     TestFolder folder;
     folder.writeBank(test::bank(30, 25));
-    std::vector<int> wanted {30};
+    std::vector<int> wantsMissing {30};
+    std::vector<int> wantsPresent;
     for (int n = 1; n <= 19; ++n)
-        wanted.push_back(n);
-    const Refusal r = refuse(folder, ScriptedRandom(test::shuffleTo(30, wanted)));
-    EXPECT_TRUE(r.detail.contains("after question 25")) << r.detail.toStdString();
-    EXPECT_TRUE(r.detail.contains("the header on line 1 declares 30 questions")) << "points to the line to mend";
-    EXPECT_GT(r.line, 1);
+        wantsMissing.push_back(n);
+    for (int n = 1; n <= 20; ++n)
+        wantsPresent.push_back(n);
+    for (const auto& wanted : {wantsMissing, wantsPresent}) {
+        const Refusal r = refuse(folder, ScriptedRandom(test::shuffleTo(30, wanted)));
+        EXPECT_EQ(r.detail, "Line 1: the header declares 30 questions, but the file ends after question 25.");
+    }
 }
 
 TEST(BankErrors, DrawnRecordWithTooFewSlashes)
@@ -136,21 +158,70 @@ TEST(BankErrors, DrawnRecordWhoseRightAnswerIsNotOneToFour)
     }
 }
 
-TEST(BankErrors, FaultsInRecordsThatAreNotDrawnDoNotMatter)
+TEST(BankErrors, AFaultInARecordNotDrawnIsRefusedAtEveryStart)
 {
-    // 21 records; record 5 is broken but the draw leaves it out.
-    QStringList lines = test::bank(21, 21);
-    lines[lines.indexOf("Q.t5/id5/1")] = "Q.broken";
+    // 25 records; question 8 names answer 5. Draws that leave it out are
+    // refused the same as one that takes it.
+    QStringList lines = test::bank(25, 25);
+    const qsizetype at = lines.indexOf("Q.t8/id8/1");
+    lines[at] = "Q.t8/id8/5";
     TestFolder folder;
     folder.writeBank(lines);
-    std::vector<int> wanted;
-    for (int n = 1; n <= 21; ++n) {
-        if (n != 5)
-            wanted.push_back(n);
+    std::vector<int> withoutEight;
+    std::vector<int> lastTwenty;
+    for (int n = 1; n <= 25; ++n) {
+        if (n != 8)
+            withoutEight.push_back(n);
+        if (n > 5)
+            lastTwenty.push_back(n);
     }
-    ScriptedRandom random(test::shuffleTo(21, wanted));
-    Exam exam;
-    EXPECT_TRUE(exam.start(folder.path(), random)) << exam.error().detail().toStdString();
+    for (const auto& wanted : {withoutEight, lastTwenty, std::vector<int> {8}}) {
+        const Refusal r = refuse(folder, ScriptedRandom(test::shuffleTo(25, wanted)));
+        EXPECT_EQ(r.line, at + 1);
+        EXPECT_TRUE(r.detail.contains("question 8 gives \"5\"")) << r.detail.toStdString();
+    }
+}
+
+TEST(BankErrors, QuestionsThatCanNeverBeAnsweredRight)
+{
+    // Three answers, keyed to a fourth; no answers at all.
+    QStringList lines = test::bank(20, 20);
+    const qsizetype third = lines.indexOf("Q.t3/id3/1");
+    lines[third] = "Q.t3/id3/4";
+    lines.removeAt(lines.indexOf("4. Answer 3d"));
+    TestFolder keyedFour;
+    keyedFour.writeBank(lines);
+    EXPECT_EQ(refuse(keyedFour).detail,
+        QString("Line %1: question 3 names answer 4 as right, but answer 4 is empty and the question shows no "
+                "button D, so it can never be answered right.")
+            .arg(third + 1));
+
+    lines = test::bank(20, 20);
+    const qsizetype sixth = lines.indexOf("Q.t6/id6/1");
+    for (const char* answer : {"1. Answer 6a", "2. Answer 6b", "3. Answer 6c", "4. Answer 6d"})
+        lines.removeAt(lines.indexOf(answer));
+    TestFolder noAnswers;
+    noAnswers.writeBank(lines);
+    const Refusal r = refuse(noAnswers);
+    EXPECT_EQ(r.line, sixth + 1);
+    EXPECT_TRUE(r.detail.contains("answer 1 is empty, so it can never be answered right")) << r.detail.toStdString();
+}
+
+TEST(BankErrors, LetteredAnswersAreSaidToStartWithOneToFour)
+{
+    QStringList lines = test::bank(20, 20);
+    for (int n = 1; n <= 20; ++n) {
+        for (int a = 0; a < 4; ++a) {
+            const qsizetype i = lines.indexOf(QString("%1. Answer %2%3").arg(a + 1).arg(n).arg(QChar('a' + a)));
+            lines[i] = QString("%1. Answer").arg(QChar('A' + a));
+        }
+    }
+    TestFolder folder;
+    folder.writeBank(lines);
+    const Refusal r = refuse(folder);
+    EXPECT_EQ(r.line, 4) << "the first lettered line";
+    EXPECT_EQ(
+        r.detail, "Line 4: question 1 letters its answers \"A.\" to \"D.\"; answers start with \"1.\" to \"4.\".");
 }
 
 TEST(BankErrors, DrawnRecordNotEndedByAnEmptyLine)

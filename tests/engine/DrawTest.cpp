@@ -123,9 +123,10 @@ TEST(Draw, RecordsAfterTheDeclaredCountAreNeverAsked)
     }
 }
 
-TEST(Draw, StopsReadingAtTheTwentiethWantedRecord)
+TEST(Draw, ReadsOnToTheEndOfTheFileAfterTheTwentiethWantedRecord)
 {
-    // Records 1..20 are wanted out of 40: the file is closed before its end.
+    // Records 1..20 are wanted out of 40: the one pass goes on to check the
+    // rest of the bank, and the file is closed at its end.
     TestFolder folder;
     folder.writeBank(test::bank(40, 40));
     std::vector<int> wanted(20);
@@ -133,9 +134,10 @@ TEST(Draw, StopsReadingAtTheTwentiethWantedRecord)
     ScriptedRandom random(test::shuffleTo(40, wanted));
     Exam exam;
     ASSERT_TRUE(exam.start(folder.path(), random));
-    EXPECT_EQ(exam.bank().dbeof, 0);
+    EXPECT_EQ(exam.bank().dbeof, 1);
     EXPECT_FALSE(exam.bank().isOpen());
-    EXPECT_EQ(exam.bank().recno, 20);
+    EXPECT_EQ(exam.bank().recno, 40);
+    EXPECT_EQ(exam.examq(20).text, "Question 20");
 }
 
 TEST(Draw, TheLastRecordOfTheBankCanBeTheTwentiethWanted)

@@ -150,10 +150,7 @@ Services servicesFor(ProgramUnderTest& program, Sound* sound, const QString& ban
     Services services {program.clock, program.random, sound != nullptr ? *sound : program.player, program.messageBox,
         program.shell, program.folder.path(), [&program] { ++program.ended; }};
     services.language = language;
-    if (!bankFile.isEmpty()) {
-        services.bankFile = bankFile;
-        services.pictureFolder = QFileInfo(bankFile).absolutePath();
-    }
+    services.bankFile = bankFile;
     return services;
 }
 
@@ -161,7 +158,7 @@ Services servicesFor(ProgramUnderTest& program, Sound* sound, const QString& ban
 
 ProgramUnderTest::ProgramUnderTest(Sound* sound, const QString& bankFile, Language language)
     : services(servicesFor(*this, sound, bankFile, language))
-    , session(clock, random, services.bankPath())
+    , session(clock, random, services.bank().file)
 {
     clock.now = 36000.0F; // ten in the morning
     random = ScriptedRandom({kKeepsTheDeckInOrder});

@@ -7,6 +7,8 @@
 #include "BankCheck.h"
 #include "engine/BankReader.h"
 #include "engine/Reasons.h"
+#include "engine/Exam.h"
+#include "support/Fakes.h"
 #include "support/TestBank.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,8 @@
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace veltrin {
 namespace {
@@ -359,6 +363,95 @@ TEST(BankCheck, TheSizesThatFitComeFromTheWindowsDesign)
     EXPECT_EQ(kAnswerLines, 2);
     EXPECT_EQ(kQuestionLineChars, 60);
     EXPECT_EQ(kQuestionLines, 10);
+}
+
+TEST(BankCheck, TheProgramRefusesWithTheCheckersFirstError)
+{
+    // One owner of each rule: for every kind of fault the exam's refusal is
+    // the checker's first error, at the same line, in the same words.
+    std::vector<std::pair<const char*, QByteArray>> banks;
+    const auto bytes = [](const QStringList& lines) { return (lines.join("\r\n") + "\r\n").toUtf8(); };
+    QStringList lines = test::bank(25, 25);
+    lines[lines.indexOf("Q.t8/id8/1")] = "Q.t8/id8/5";
+    banks.emplace_back("wrong key", bytes(lines));
+    lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/4";
+    lines.removeAt(lines.indexOf("4. Answer 3d"));
+    banks.emplace_back("keyed to a missing fourth answer", bytes(lines));
+    lines = test::bank(20, 20);
+    lines.removeAt(lines.indexOf("Q.t9/id9/1") - 1);
+    banks.emplace_back("ran on", bytes(lines));
+    lines = test::bank(20, 20);
+    lines[lines.indexOf("1. Answer 2a")] = "A. Answer";
+    lines[lines.indexOf("2. Answer 2b")] = "B. Answer";
+    lines[lines.indexOf("3. Answer 2c")] = "C. Answer";
+    lines[lines.indexOf("4. Answer 2d")] = "D. Answer";
+    banks.emplace_back("lettered", bytes(lines));
+    banks.emplace_back("ends early", bytes(test::bank(30, 25)));
+    banks.emplace_back("headless", bytes(test::bank(20, 20).mid(1)));
+    banks.emplace_back("empty", QByteArray());
+    banks.emplace_back("binary", QByteArray("GIF89a\x14\0\x14\0\0\0\0", 13));
+    for (const auto& [name, content] : banks) {
+        TestFolder folder;
+        folder.writeBankBytes(content);
+        const BankReport report = check(folder);
+        ASSERT_GT(report.errors(), 0) << name;
+        const auto first = std::find_if(
+            report.findings.begin(), report.findings.end(), [](const Finding& f) { return f.severity == kError; });
+        Exam exam;
+        test::ScriptedRandom random;
+        ASSERT_FALSE(exam.start(folder.path(), random)) << name;
+        EXPECT_EQ(exam.error().line, first->line) << name;
+        EXPECT_EQ(exam.error().sentence, first->message) << name;
+    }
+    TestFolder folder;
+    QDir(folder.path()).mkdir("veltrin.dll");
+    const BankReport report = check(folder);
+    ASSERT_EQ(report.errors(), 1);
+    EXPECT_TRUE(report.findings[0].message.endsWith("cannot be read: it is a folder, not a file"))
+        << report.findings[0].message.toStdString() << ": the program's words, not the system's";
+}
+
+TEST(BankCheck, LetteredAnswersAreSaidOnceNotAsAFlood)
+{
+    QStringList lines = test::bank(20, 20);
+    for (QString& line : lines) {
+        if (line.size() > 2 && line.at(1) == '.' && line.at(0) >= '1' && line.at(0) <= '4')
+            line[0] = QChar('A' + (line.at(0).unicode() - '1'));
+    }
+    TestFolder folder;
+    folder.writeBank(lines);
+    const BankReport report = check(folder);
+    ASSERT_EQ(report.findings.size(), 1U) << report.findings.back().message.toStdString();
+    EXPECT_TRUE(has(report, kError, 4, "answers start with \"1.\" to \"4.\""));
+}
+
+TEST(BankCheck, StatsCountWhatCanBeRead)
+{
+    QStringList lines = test::bank(20, 20);
+    lines.removeAt(lines.indexOf("Q.t5/id5/1") - 1); // question 4 runs into 5
+    TestFolder folder;
+    folder.writeBank(lines);
+    const BankReport report = check(folder);
+    EXPECT_EQ(report.stats.records, 19);
+    EXPECT_EQ(report.stats.unreadable, 1);
+}
+
+TEST(BankCheck, ABankInEsFindsItsPicturesAsTheProgramDoes)
+{
+    // Laid out like the program folder: the pictures beside the English bank.
+    TestFolder folder;
+    QDir(folder.path()).mkpath("es");
+    QDir(folder.path()).mkpath("pictures");
+    QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/pictures\\stop.png";
+    lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2/id2/1/pictures\\gone.png";
+    folder.writeFile("es/veltrin.dll", (lines.join("\r\n") + "\r\n").toUtf8());
+    QImage(20, 20, QImage::Format_RGB32).save(folder.path() + "/pictures/stop.png");
+    const BankReport report = checkBank(folder.path() + "/es/veltrin.dll", folder.path() + "/es");
+    ASSERT_EQ(report.findings.size(), 1U) << report.findings.front().message.toStdString();
+    EXPECT_TRUE(report.findings[0].message.contains("\"pictures\\gone.png\" is not in"))
+        << report.findings[0].message.toStdString();
 }
 
 TEST(BankCheck, MissingBank)

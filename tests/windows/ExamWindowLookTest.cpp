@@ -160,6 +160,7 @@ TEST(ExamWindow, EmptyAnswersAndTextlessRecordsShowWhatTheyHave)
     ProgramUnderTest program;
     test::writePicture(program.folder.path(), "two.png", {20, 20}, Qt::green);
     QStringList lines = test::bank(20, 20);
+    lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/2";
     lines.removeAt(lines.indexOf("1. Answer 1a"));
     lines.removeAt(lines.indexOf("3. Answer 1c"));
     lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2/id2/1/two.png";
@@ -172,7 +173,7 @@ TEST(ExamWindow, EmptyAnswersAndTextlessRecordsShowWhatTheyHave)
         EXPECT_TRUE(drive.cmdAns.at(row)->isVisible()) << row;
     }
     program.press(2);
-    EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is A") << "an empty row can be pressed";
+    EXPECT_EQ(program.modals.messages.last(), "Wrong.  The correct answer is B") << "an empty row can be pressed";
     EXPECT_EQ(drive.txtText1->toPlainText(), "Question 1") << "no text: the previous one stays";
     EXPECT_FALSE(drive.imgImage1->pixmap().isNull()) << "but its own picture shows";
 }

@@ -59,10 +59,13 @@ TEST(HostileFiles, LinesOfSeveralMegabytes)
         EXPECT_TRUE(program.messageBox.details.last().contains("longer than"));
     }
     {
-        // After the last wanted record the file is never read.
+        // The whole file is read, past the last wanted record, and refused
+        // at the overlong line.
         ProgramUnderTest program;
         program.folder.writeBankBytes(bankBytes(test::bank(20, 20)) + QByteArray(8 * 1024 * 1024, 'y'));
-        EXPECT_EQ(start(program), Outcome::Exam);
+        EXPECT_EQ(start(program), Outcome::Refused);
+        EXPECT_TRUE(program.messageBox.details.last().startsWith("Line 142: the line is longer than"))
+            << program.messageBox.details.last().toStdString();
     }
 }
 

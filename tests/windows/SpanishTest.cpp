@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -156,6 +157,18 @@ TEST_F(Spanish, ABadBankIsRefusedInSpanish)
     EXPECT_EQ(program.messageBox.texts[0], "Archivo de base de datos no válido.");
     EXPECT_EQ(
         program.messageBox.details[0], "Línea 1: el encabezado no contiene la palabra “Copyright” (con C mayúscula).");
+}
+
+TEST_F(Spanish, AMissingBankIsSaidInTheProgramsOwnWords)
+{
+    SpanishProgram program;
+    QFile::remove(program.folder.path() + "/veltrin.dll");
+    QFile::remove(program.folder.path() + "/es/veltrin.dll");
+    program.startExam();
+    ASSERT_EQ(program.messageBox.details.size(), 1);
+    EXPECT_TRUE(program.messageBox.details[0].startsWith("No se puede leer el banco de preguntas "));
+    EXPECT_TRUE(program.messageBox.details[0].endsWith("/veltrin.dll: no existe ese archivo."))
+        << program.messageBox.details[0].toStdString() << ": no Spain Spanish \"fichero\" from the C library";
 }
 
 TEST(English, TheTextsAreAsWrittenWithoutATranslation)

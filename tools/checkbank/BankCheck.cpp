@@ -4,9 +4,9 @@
 #include "BankCheck.h"
 
 #include "Repeats.h"
+#include "engine/BankLocation.h"
 #include "engine/BankReader.h"
 #include "engine/Reasons.h"
-#include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace veltrin {
 
@@ -23,9 +24,9 @@ namespace {
 
 class Checker {
 public:
-    Checker(const QString& bankPath, QString pictureFolder)
+    Checker(const QString& bankPath, const QString& pictureFolder)
         : m_path(bankPath)
-        , m_pictureFolder(std::move(pictureFolder))
+        , m_pictureFolders(pictureFolders(pictureFolder))
     { }
 
     BankReport run();
@@ -47,10 +48,10 @@ private:
     void findUnusedPictures();
     void findRepeatedQuestions();
     void checkReasons();
-    bool inAnotherBanksFolder(const QString& path) const;
+    static bool inAnotherBanksFolder(const QString& top, const QString& path);
 
     QString m_path;
-    QString m_pictureFolder;
+    QStringList m_pictureFolders; // where pictures are looked up, in order
     BankReader m_reader;
     BankReport m_report;
     QHash<QString, int> m_texts;  // simplified question text -> first question with it
@@ -66,25 +67,23 @@ private:
     };
     std::vector<Asked> m_asked;
     std::vector<RepeatEntry> m_entries;
+    bool m_letteredSaid = false; // lettered answers have been reported
 };
 
 void Checker::onLine(qint64 line, BankReader::LineKind kind, bool inRecord)
 {
     switch (kind) {
-    case BankReader::LineKind::RecordStart:
-        m_textLine = 0;
-        if (inRecord) {
-            // The record before this one is still open: one read takes both and
-            // keeps only the later, so the earlier can never be asked.
-            error(bankrule::ranOn(line, m_reader.recno + 1));
-        }
-        break;
+    case BankReader::LineKind::RecordStart: m_textLine = 0; break;
     case BankReader::LineKind::Answer:
         if (!inRecord)
             warning(line, QStringLiteral("answer line outside a question; it belongs to nothing and is ignored"));
         break;
     case BankReader::LineKind::Text: {
         const QString text = m_reader.dbline();
+        // Answers lettered "A." to "D." are said once, as an error of their
+        // question, not as text lines.
+        if (inRecord && bankrule::looksLettered(text.left(2).toLatin1()))
+            break;
         if (inRecord && text.trimmed().isEmpty()) {
             warning(line,
                 QStringLiteral("this line holds only spaces or tabs: it looks empty, but only an empty line "
@@ -119,24 +118,24 @@ BankReport Checker::run()
     m_report.stats.declared = m_reader.count();
 
     m_reader.recno = 0;
+    BankStats& stats = m_report.stats;
     m_reader.readRecords([this] {
+        ++m_report.stats.records;
         checkRecord(m_reader.recno, m_reader.curqLine());
         return true;
     });
     if (m_reader.failed())
         error(m_reader.error());
 
-    BankStats& stats = m_report.stats;
-    stats.records = m_reader.recno;
-    if (stats.records < stats.declared) {
-        // Shown at the header, where the count is mended.
-        error(1, bankrule::endsEarly(m_reader.lineNumber(), stats.records, stats.declared).sentence);
-    } else if (stats.records > stats.declared) {
+    stats.unreadable = m_reader.recno - stats.records;
+    if (m_reader.recno < stats.declared) {
+        error(bankrule::endsEarly(m_reader.recno, stats.declared));
+    } else if (m_reader.recno > stats.declared) {
         warning(1,
             QStringLiteral("the header declares %1 questions but the file holds %2; "
                            "the questions after number %1 are never asked")
                 .arg(stats.declared)
-                .arg(stats.records));
+                .arg(m_reader.recno));
     }
     findUnusedPictures();
     findRepeatedQuestions();
@@ -197,11 +196,11 @@ void Checker::checkReasons()
     }
 }
 
-bool Checker::inAnotherBanksFolder(const QString& path) const
+bool Checker::inAnotherBanksFolder(const QString& folder, const QString& path)
 {
     // A folder inside the picture folder that holds a bank of its own (an
     // example bank, say) keeps its own pictures.
-    const QString top = QDir(m_pictureFolder).canonicalPath();
+    const QString top = QDir(folder).canonicalPath();
     QDir dir = QFileInfo(path).absoluteDir();
     while (dir.canonicalPath() != top && dir.canonicalPath().startsWith(top)) {
         if (dir.exists(QStringLiteral("veltrin.dll")))
@@ -214,16 +213,20 @@ bool Checker::inAnotherBanksFolder(const QString& path) const
 
 void Checker::findUnusedPictures()
 {
-    QDirIterator it(m_pictureFolder,
-        {QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"),
-            QStringLiteral("*.gif")},
-        QDir::Files, QDirIterator::Subdirectories);
-    const QDir folder(m_pictureFolder);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (m_usedPictures.contains(QFileInfo(path).canonicalFilePath()) || inAnotherBanksFolder(path))
-            continue;
-        m_report.stats.unusedPictures << folder.relativeFilePath(path);
+    QSet<QString> seen = m_usedPictures;
+    for (const QString& top : std::as_const(m_pictureFolders)) {
+        QDirIterator it(top,
+            {QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"),
+                QStringLiteral("*.gif")},
+            QDir::Files, QDirIterator::Subdirectories);
+        const QDir folder(top);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (seen.contains(QFileInfo(path).canonicalFilePath()) || inAnotherBanksFolder(top, path))
+                continue;
+            seen.insert(QFileInfo(path).canonicalFilePath());
+            m_report.stats.unusedPictures << folder.relativeFilePath(path);
+        }
     }
     m_report.stats.unusedPictures.sort();
 }
@@ -233,22 +236,19 @@ void Checker::checkRecord(int number, qint64 line)
     const QRecord record = m_reader.curq();
     BankStats& stats = m_report.stats;
 
-    if (const std::optional<BankError> fault = m_reader.recordFault())
-        error(*fault);
+    const bool lettered = m_reader.hasLetteredAnswers();
+    const QString letteredSentence = lettered ? bankrule::letteredAnswers(0, number).sentence : QString();
+    for (const BankError& fault : m_reader.recordFaults()) {
+        // Lettered answers are said once: a bank that letters one question's
+        // answers letters them all.
+        if (lettered && fault.sentence == letteredSentence && std::exchange(m_letteredSaid, true))
+            continue;
+        error(fault);
+    }
     ++stats.topics[record.tag1];
     const int right = correctNumber(record.correct);
-    if (right > 0) {
+    if (right > 0)
         ++stats.rightAnswers.at(right - 1);
-        if (record.answer.at(right - 1).isEmpty()) {
-            const bool noButton = right == 4;
-            error(line,
-                QStringLiteral("question %1 names answer %2 as right, but answer %2 is empty%3, "
-                               "so it can never be answered right")
-                    .arg(number)
-                    .arg(right)
-                    .arg(noButton ? QStringLiteral(" and the question shows no button D") : QString()));
-        }
-    }
     checkAnswers(number, line, record, right);
     m_asked.push_back({number, line, record.tag2});
     m_entries.push_back(
@@ -282,7 +282,7 @@ void Checker::checkRecord(int number, qint64 line)
             m_texts.insert(key, number);
     }
 
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3 && !lettered; ++i) {
         if (record.answer.at(i).isEmpty())
             warning(line, QStringLiteral("question %1: answer %2 is empty").arg(number).arg(i + 1));
     }
@@ -339,12 +339,15 @@ void Checker::checkAnswers(int number, qint64 line, const QRecord& record, int r
 
 void Checker::checkPicture(int number, qint64 line, const QString& picture)
 {
-    const QString path = findProgramFile(m_pictureFolder, picture);
+    const QString path = findBankPicture(m_pictureFolders.constFirst(), picture);
     if (path.isEmpty()) {
+        QStringList folders;
+        for (const QString& folder : std::as_const(m_pictureFolders))
+            folders << QDir::toNativeSeparators(QDir(folder).absolutePath());
         warning(line,
             QStringLiteral("question %1: the picture \"%2\" is not in %3")
                 .arg(number)
-                .arg(picture, QDir::toNativeSeparators(QDir(m_pictureFolder).absolutePath())));
+                .arg(picture, folders.join(QLatin1String(" nor in "))));
         return;
     }
     m_usedPictures.insert(QFileInfo(path).canonicalFilePath());

@@ -29,7 +29,8 @@ struct Finding {
 struct BankStats {
     bool headerRead = false; // false when the header was refused and nothing after it was read
     int declared = 0;        // the header's count
-    int records = 0;         // "Q." lines in the file
+    int records = 0;         // questions that can be read
+    int unreadable = 0;      // "Q." lines of questions that ran into the next and cannot be read
     int withPicture = 0;
     int threeAnswer = 0;
     int fourAnswer = 0;
@@ -94,7 +95,9 @@ QString absoluteOpener(const QRecord& record, int right);
 
 // Reads a whole bank with the program's own reader and reports everything the
 // program would refuse and everything a bank author should know. Pictures are
-// looked up in `pictureFolder` as the program would look them up in its folder.
+// looked up from `pictureFolder` as the program looks them up from its bank's
+// folder (findBankPicture): there, and for a folder named "es", in the one
+// above.
 BankReport checkBank(const QString& bankPath, const QString& pictureFolder);
 
 } // namespace veltrin

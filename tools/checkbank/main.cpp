@@ -9,7 +9,8 @@
 // with its line number, everything the program would refuse or could never
 // get right (errors) and everything a bank author should mend (warnings).
 // Pictures are looked up in PICTURE-FOLDER, by default the folder that holds
-// the bank. Exit status: 0 the bank is sound, 1 warnings only, 2 errors,
+// the bank, and for a folder named "es" in the folder above, as the program
+// looks them up. Exit status: 0 the bank is sound, 1 warnings only, 2 errors,
 // 64 bad usage.
 
 #include "BankCheck.h"
@@ -45,7 +46,10 @@ void printStats(QTextStream& out, const veltrin::BankStats& stats)
         out << "questions:        not read: the checker stopped at the header\n";
         return;
     }
-    out << "questions:        " << stats.records << " (header declares " << stats.declared << ")\n";
+    out << "questions:        " << stats.records << " (header declares " << stats.declared;
+    if (stats.unreadable > 0)
+        out << "; " << stats.unreadable << " more cannot be read";
+    out << ")\n";
     out << "with a picture:   " << stats.withPicture << "\n";
     out << "three answers:    " << stats.threeAnswer << "\n";
     out << "right answer is:";
@@ -96,7 +100,8 @@ int main(int argc, char* argv[])
     parser.addOption(stats);
     parser.addPositionalArgument(QStringLiteral("BANK"), QStringLiteral("The bank file, for example veltrin.dll."));
     parser.addPositionalArgument(QStringLiteral("PICTURE-FOLDER"),
-        QStringLiteral("Where the bank's pictures are looked up (default: the folder that holds BANK)."),
+        QStringLiteral("Where the bank's pictures are looked up (default: the folder that holds BANK, and for a "
+                       "bank in a folder named es, the folder above, as the program looks them up)."),
         QStringLiteral("[PICTURE-FOLDER]"));
     if (!parser.parse(QCoreApplication::arguments())) {
         err << parser.errorText() << "\n" << parser.helpText();
