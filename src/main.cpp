@@ -13,15 +13,14 @@
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/Language.h"
-#include "platform/PlatformInfo.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Random.h"
+#include "platform/Translations.h"
 #include "print/BankPrint.h"
 #include "sound/LazySound.h"
 #include "sound/SoundModule.h"
 #include "windows/Services.h"
-#include "windows/Translations.h"
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
@@ -147,8 +146,7 @@ int main(int argc, char* argv[])
     veltrin::ClockSeededRandom random(clock);
     veltrin::LazySound sound([folder] { return veltrin::loadSoundModule(folder); });
     veltrin::QtMessageBox messageBox;
-    veltrin::HostPlatformInfo platform;
-    veltrin::DesktopShell shell(platform);
+    veltrin::DesktopShell shell;
     veltrin::Services services {clock, random, sound, messageBox, shell, folder, [] { QCoreApplication::exit(0); }};
     services.language = language;
     services.bankFile = line.bankFile();

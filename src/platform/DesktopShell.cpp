@@ -3,29 +3,16 @@
 
 #include "platform/DesktopShell.h"
 
-#include "platform/PlatformInfo.h"
-
 #include <QDesktopServices>
-#include <QProcess>
 #include <QUrl>
 
 namespace veltrin {
 
-DesktopShell::DesktopShell(const PlatformInfo& platform)
-    : m_platform(platform)
-{ }
-
 bool DesktopShell::openAddress(const QString& address)
 {
-#ifdef Q_OS_WIN
-    if (m_platform.platformId() != kPlatformWindowsNT) {
-        // Outside the NT family the command line "start" opens the address.
-        return QProcess::startDetached(
-            QStringLiteral("cmd.exe"), {QStringLiteral("/c"), QStringLiteral("start"), address});
-    }
-#else
-    (void)m_platform;
-#endif
+    // Every system Qt 6 runs on has one way to open an address: the desktop's
+    // own opener (the shell on Windows, xdg-open on Linux, which honours the
+    // BROWSER variable).
     return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 

@@ -7,20 +7,12 @@
 
 namespace veltrin {
 
-class PlatformInfo;
-
-// Opens addresses in the user's browser. On Windows the platform identifier
-// chooses the way: the shell's "open" on the NT family, the command line
-// "start <address>" elsewhere. On other systems the desktop's opener does it
-// (xdg-open on Linux, which honours the BROWSER variable). Whether it opened
-// is what the desktop says: on Linux, false when there is no opener to start.
+// Opens addresses in the user's browser, through the desktop's own opener.
+// Whether it opened is what the desktop says: on Linux, false when there is
+// no opener to start.
 class DesktopShell final : public Shell {
 public:
-    explicit DesktopShell(const PlatformInfo& platform);
     bool openAddress(const QString& address) override;
-
-private:
-    const PlatformInfo& m_platform;
 };
 
 } // namespace veltrin

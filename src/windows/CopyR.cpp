@@ -3,9 +3,9 @@
 
 #include "windows/CopyR.h"
 
+#include "engine/AboutText.h"
 #include "platform/QtMessageBox.h"
 #include "platform/Shell.h"
-#include "windows/AboutText.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
 

@@ -3,11 +3,11 @@
 
 #include "windows/frmWelcome.h"
 
+#include "engine/AboutText.h"
 #include "engine/Messages.h"
 #include "engine/WelcomeTick.h"
 #include "platform/Clock.h"
 #include "sound/Sound.h"
-#include "windows/AboutText.h"
 #include "windows/CopyR.h"
 #include "windows/Look.h"
 #include "windows/Services.h"

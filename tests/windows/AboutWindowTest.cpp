@@ -5,8 +5,8 @@
 // the desktop to open, and where the guide is when the desktop cannot open it.
 
 #include "Version.h"
+#include "engine/AboutText.h"
 #include "support/WindowHarness.h"
-#include "windows/AboutText.h"
 #include "windows/CopyR.h"
 #include "windows/frmWelcome.h"
 

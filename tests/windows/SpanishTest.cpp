@@ -5,12 +5,12 @@
 // verdicts and results in good Spanish for every score, the refusal of a bad
 // bank, and every text inside its control at the design size.
 
+#include "engine/AboutText.h"
 #include "engine/Messages.h"
 #include "platform/QtMessageBox.h"
+#include "platform/Translations.h"
 #include "support/WindowHarness.h"
-#include "windows/AboutText.h"
 #include "windows/CopyR.h"
-#include "windows/Translations.h"
 #include "windows/frmDrive1.h"
 #include "windows/frmMsg.h"
 #include "windows/frmWelcome.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "windows/AboutText.h"
+#include "engine/AboutText.h"
 
 #include "Version.h"
 

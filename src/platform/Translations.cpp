@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Veltrin's Test developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "windows/Translations.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
