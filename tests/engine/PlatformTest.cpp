@@ -3,6 +3,7 @@
 
 // Our stand-ins for the platform: time of day, random source, program paths.
 
+#include "engine/BankLocation.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
 #include "platform/ProgramFolder.h"
@@ -132,20 +133,25 @@ TEST(FindProgramFile, NamesThatStayInsideTheFolderAreFound)
 
 TEST(FindProgramFile, NamesThatLeaveTheFolderFindNothing)
 {
-    test::TestFolder folder;
-    QDir(folder.path()).mkpath("inner");
-    folder.writeFile("inner/a.png", "x");
-    folder.writeFile("b.png", "x");
-    for (const char* name :
-        {"", "missing.png", "inner", "inner\\", "..\\b.png", "inner\\..\\..\\b.png", "/etc/passwd", "\\etc\\passwd",
-            "C:\\Windows\\win.ini", "c:b.png", "\\\\server\\share\\b.png", "//server/share/b.png", "..", "inner\\.."})
-        EXPECT_TRUE(findProgramFile(folder.path(), name).isEmpty()) << name;
+    // The program folder inside another, which holds a real, readable file:
+    // a name that climbs out of the program folder must not reach it.
+    test::TestFolder outside;
+    QDir(outside.path()).mkpath("prog/inner");
+    outside.writeFile("secret.png", "x");
+    outside.writeFile("prog/inner/a.png", "x");
+    outside.writeFile("prog/b.png", "x");
+    const QString folder = outside.path() + "/prog";
+    for (const char* name : {"", "missing.png", "inner", "inner\\", "..\\secret.png", "inner\\..\\..\\secret.png",
+             "../secret.png", "..\\prog\\b.png", "/etc/passwd", "\\etc\\passwd", "C:\\Windows\\win.ini", "c:b.png",
+             "\\\\server\\share\\b.png", "//server/share/b.png", "..", "inner\\.."})
+        EXPECT_TRUE(findProgramFile(folder, name).isEmpty()) << name;
+    EXPECT_TRUE(findBankPicture(folder, "..\\secret.png").isEmpty());
     // A NUL is never part of a file name: it finds nothing, without Qt's
     // complaint about a broken file name on the user's terminal.
     static QStringList warnings;
     const QtMessageHandler previous
         = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
-    EXPECT_TRUE(findProgramFile(folder.path(), QString::fromLatin1("b.png\0.txt", 9)).isEmpty());
+    EXPECT_TRUE(findProgramFile(folder, QString::fromLatin1("b.png\0.txt", 9)).isEmpty());
     qInstallMessageHandler(previous);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join(' ').toStdString();
 }

@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,10 +69,13 @@ TEST(ExamWindow, PictureNamesResolveAsAfterTheProgramFolder)
     ProgramUnderTest program;
     QDir(program.folder.path()).mkdir("inner");
     test::writePicture(program.folder.path(), "stop.png", {40, 30}, Qt::blue);
+    // A real picture beside the program folder, which no bank may reach.
+    const QString outside = QStringLiteral("outside-%1.png").arg(QCoreApplication::applicationPid());
+    test::writePicture(program.folder.path() + "/..", outside, {40, 30}, Qt::red);
     QStringList lines = test::bank(20, 20);
     lines[lines.indexOf("Q.t1/id1/1")] = "Q.t1/id1/1/\\stop.png";
     lines[lines.indexOf("Q.t2/id2/1")] = "Q.t2/id2/1/inner\\..\\stop.png";
-    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/1/..\\stop.png";
+    lines[lines.indexOf("Q.t3/id3/1")] = "Q.t3/id3/1/..\\" + outside;
     program.folder.writeBank(lines);
     test::ExamView drive = program.startExam();
     EXPECT_FALSE(drive.imgImage1->pixmap().isNull()) << "a leading separator";
@@ -80,6 +84,7 @@ TEST(ExamWindow, PictureNamesResolveAsAfterTheProgramFolder)
     program.answer(true);
     EXPECT_TRUE(drive.imgImage1->pixmap().isNull()) << "a \"..\" that climbs out";
     EXPECT_TRUE(drive.imgImage1->text().contains("cannot be shown"));
+    QFile::remove(program.folder.path() + "/../" + outside);
 }
 
 // The rows and columns of a label's picture where its text is drawn: the
