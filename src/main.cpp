@@ -20,6 +20,7 @@
 #include "print/BankPrint.h"
 #include "sound/LazySound.h"
 #include "sound/SoundModule.h"
+#include "windows/Look.h"
 #include "windows/Services.h"
 #include "windows/frmWelcome.h"
 
@@ -135,6 +136,7 @@ int main(int argc, char* argv[])
     nameTheApplication();
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setDesktopFileName(QStringLiteral("veltrin"));
+    veltrin::showFocusFrames();
 
     if (unknownLanguage) {
         QTextStream(stderr) << "veltrin: no texts in the language \"" << line.language() << "\"; English it is\n";

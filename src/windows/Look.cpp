@@ -3,9 +3,13 @@
 
 #include "windows/Look.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <cmath>
@@ -22,7 +26,31 @@ QFont designFont(const QStringList& families, double points)
     return font;
 }
 
+// The platform's style, with a focus frame that does not wait for a key.
+class FocusFrameStyle final : public QProxyStyle {
+public:
+    void drawControl(
+        ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || (option->state & State_HasFocus) == 0)
+            return;
+        painter->save();
+        QPen pen(kFocusFrame);
+        pen.setWidth(2);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(3, 3, -3, -3));
+        painter->restore();
+    }
+};
+
 } // namespace
+
+void showFocusFrames()
+{
+    QApplication::setStyle(new FocusFrameStyle);
+}
 
 QFont sansFont(double points, bool bold, bool underline)
 {

@@ -16,6 +16,7 @@ namespace veltrin {
 inline const QColor kLightYellow(255, 255, 192);
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kTitleRed(255, 0, 0);
+inline const QColor kFocusFrame(0, 60, 140); // dark blue, clear on white and light yellow
 
 // The design's "MS Sans Serif" and "Courier New" at a point size, sized in
 // pixels at 96 dots per inch so that text keeps its place in the twips layout.
@@ -34,6 +35,14 @@ void showFillingScreen(QWidget* window, const QWidget* reference);
 
 // Fills a window's background with a colour.
 void setBackground(QWidget* window, const QColor& colour);
+
+// Makes the control with the keyboard focus plainly visible in every window:
+// the application's style draws a dark frame inside a focused button (legible
+// on the white welcome window and the yellow exam window alike) whether the
+// focus came by the keyboard or was given by the window, so Space and Enter
+// never press a button nobody can see is chosen. Call once, after the
+// application object is made.
+void showFocusFrames();
 
 // A label that shows its text as given, never as markup: bank texts may hold
 // "<" and "&".

@@ -6,8 +6,10 @@
 // not throw an exam away.
 
 #include "support/WindowHarness.h"
+#include "windows/Look.h"
 #include "windows/Twips.h"
 #include "windows/frmDrive1.h"
+#include "windows/frmWelcome.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,6 +22,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace veltrin {
 namespace {
@@ -117,6 +121,44 @@ TEST(ExamWindow, TheClockAndNumberAreDrawnAtTheTopCentreOfTheirBoxes)
         const int right = label->width() - 1 - ink.right();
         EXPECT_NEAR(left, right, 3) << label->objectName().toStdString() << ": centred across";
     }
+}
+
+// How many pixels of a control's picture are drawn in the focus frame's colour.
+int framePixels(QWidget* control)
+{
+    const QImage image = control->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == kFocusFrame ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(Windows, TheFocusedButtonIsFramedOnWhiteAndOnYellow)
+{
+    // Space presses the focused button: the user must see which it is before
+    // pressing any key, on the welcome window (Exit) and the exam window
+    // (Return) alike.
+    ProgramUnderTest program;
+    const test::WelcomeView welcome = program.welcome();
+    welcome->activateWindow();
+    QApplication::setActiveWindow(welcome.window);
+    ASSERT_EQ(welcome->focusWidget(), welcome.cmdExit);
+    EXPECT_GT(framePixels(welcome.cmdExit), 20) << "Exit, focused at the start";
+    EXPECT_EQ(framePixels(welcome.cmdContinue), 0);
+
+    const test::ExamView drive = program.startExam();
+    QApplication::setActiveWindow(drive.window);
+    ASSERT_EQ(drive->focusWidget(), drive.cmdExit);
+    EXPECT_GT(framePixels(drive.cmdExit), 20) << "Return, on the yellow window";
+    EXPECT_EQ(framePixels(drive.cmdAns.at(0)), 0);
+    // Dark enough to read on the light yellow: a contrast of at least 4.5 to 1.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    EXPECT_GE((luminance(kLightYellow) + 0.05) / (luminance(kFocusFrame) + 0.05), 4.5);
 }
 
 TEST(ExamWindow, AStrayEnterNeverAbandonsTheExam)
