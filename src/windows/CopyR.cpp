@@ -4,7 +4,7 @@
 #include "windows/CopyR.h"
 
 #include "engine/AboutText.h"
-#include "platform/QtMessageBox.h"
+#include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
@@ -48,18 +48,14 @@ QLabel* textLabel(QWidget* parent, const QString& name, const TwipsRect& rect, c
 
 } // namespace
 
-CopyR::CopyR(QWidget* owner, Shell& shell, QString address, MessageBox* messageBox)
+CopyR::CopyR(QWidget* owner, Shell& shell, MessageBox& messageBox, QString address)
     : QDialog(owner,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_shell(shell)
-    , m_address(std::move(address))
     , m_messageBox(messageBox)
+    , m_address(std::move(address))
 {
-    if (m_messageBox == nullptr) {
-        m_standardBox = std::make_unique<QtMessageBox>();
-        m_messageBox = m_standardBox.get();
-    }
     setObjectName(QStringLiteral("CopyR"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Copyright notice"));
@@ -131,7 +127,7 @@ void CopyR::Label5_Click()
     // No browser to open it with: say where the page is, to open by hand.
     const QUrl url(m_address);
     const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : m_address;
-    m_messageBox->information(
+    m_messageBox.information(
         this, tr("The user guide could not be opened in a web browser."), tr("The guide is here:\n%1").arg(where), {});
 }
 

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-#include <memory>
-
 class QLabel;
 class QPushButton;
 
@@ -28,20 +26,27 @@ class CopyR final : public QDialog {
     Q_OBJECT
 
 public:
-    // `messageBox` tells that the link could not be opened; without one the
-    // standard message box does.
-    CopyR(QWidget* owner, Shell& shell, QString address, MessageBox* messageBox = nullptr);
+    // `messageBox` tells that the link could not be opened.
+    CopyR(QWidget* owner, Shell& shell, MessageBox& messageBox, QString address);
     ~CopyR() override;
 
     // Shows the window modal over the welcome window and returns at once; the
     // window deletes itself when it is closed.
     void showModal();
 
+    // The address the link opens.
+    QString address() const { return m_address; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void cmdOK_Click();
     void Label5_Click();
 
-    // The address the link opens.
-    QString address() const { return m_address; }
+    Shell& m_shell;
+    MessageBox& m_messageBox;
+    QString m_address;
 
     QPushButton* cmdOK = nullptr;
     QLabel* Label5 = nullptr;
@@ -50,15 +55,6 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    Shell& m_shell;
-    QString m_address;
-    std::unique_ptr<MessageBox> m_standardBox;
-    MessageBox* m_messageBox = nullptr;
 };
 
 } // namespace veltrin

@@ -197,7 +197,7 @@ void frmWelcome::cmdAbout_Click()
     // by itself: the user goes on with Continue.
     switch1 = true;
     auto* about = new CopyR(
-        this, m_services.shell, about::webAddress(m_services.folder, m_services.language), &m_services.messageBox);
+        this, m_services.shell, m_services.messageBox, about::webAddress(m_services.folder, m_services.language));
     about->showModal();
 }
 

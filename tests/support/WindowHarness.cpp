@@ -98,6 +98,18 @@ WelcomeView::WelcomeView(frmWelcome* w)
     Image1 = named<QLabel>(window, QStringLiteral("Image1"));
 }
 
+AboutView::AboutView(QWidget* w)
+    : window(w)
+{
+    cmdOK = named<QPushButton>(window, QStringLiteral("cmdOK"));
+    Label1 = named<QLabel>(window, QStringLiteral("Label1"));
+    Label2 = named<QLabel>(window, QStringLiteral("Label2"));
+    Label3 = named<QLabel>(window, QStringLiteral("Label3"));
+    Label4 = named<QLabel>(window, QStringLiteral("Label4"));
+    Label5 = named<QLabel>(window, QStringLiteral("Label5"));
+    Image1 = named<QLabel>(window, QStringLiteral("Image1"));
+}
+
 QString messageText(const QWidget* message)
 {
     return named<QLabel>(message, QStringLiteral("Label1"))->text();

@@ -91,6 +91,21 @@ struct WelcomeView {
     QLabel* Image1 = nullptr;
 };
 
+// The about window's controls, found by their names.
+struct AboutView {
+    explicit AboutView(QWidget* window);
+    QWidget* operator->() const { return window; }
+
+    QWidget* window = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Image1 = nullptr;
+};
+
 // The text of a message window.
 QString messageText(const QWidget* message);
 

@@ -35,15 +35,16 @@ CopyR* openAbout(ProgramUnderTest& program)
 TEST(AboutWindow, ShowsTheProductAndItsMakers)
 {
     ProgramUnderTest program;
-    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
+    CopyR about(program.welcome().window, program.shell, program.messageBox, about::webAddress(program.folder.path()));
+    const test::AboutView aboutView(&about);
     EXPECT_EQ(about.windowTitle(), "Copyright notice");
     EXPECT_EQ(about.size(), QSize(463, 196)) << "6945 x 2940 twips";
-    EXPECT_EQ(about.Label3->text(), QString("Veltrin's Test (v%1)").arg(version::kShort)) << "\"(v1.1)\" for 1.1.0";
-    EXPECT_FALSE(about.Label1->text().isEmpty());
-    EXPECT_FALSE(about.Label2->text().isEmpty());
-    EXPECT_FALSE(about.Image1->pixmap().isNull());
-    EXPECT_EQ(about.Image1->size(), QSize(111, 143)) << "the control is the picture's size";
-    EXPECT_EQ(about.Label5->toolTip(), about::linkText(about.address()));
+    EXPECT_EQ(aboutView.Label3->text(), QString("Veltrin's Test (v%1)").arg(version::kShort)) << "\"(v1.1)\" for 1.1.0";
+    EXPECT_FALSE(aboutView.Label1->text().isEmpty());
+    EXPECT_FALSE(aboutView.Label2->text().isEmpty());
+    EXPECT_FALSE(aboutView.Image1->pixmap().isNull());
+    EXPECT_EQ(aboutView.Image1->size(), QSize(111, 143)) << "the control is the picture's size";
+    EXPECT_EQ(aboutView.Label5->toolTip(), about::linkText(about.address()));
     EXPECT_TRUE(about.address().startsWith("file://")) << "the guide shipped in the program folder";
     EXPECT_TRUE(about.address().endsWith("guide/index.html"));
 }
@@ -51,22 +52,26 @@ TEST(AboutWindow, ShowsTheProductAndItsMakers)
 TEST(AboutWindow, EveryTextFitsItsLabel)
 {
     ProgramUnderTest program;
-    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
-    for (const QLabel* label : {about.Label1, about.Label2, about.Label3, about.Label4, about.Label5}) {
+    CopyR about(program.welcome().window, program.shell, program.messageBox, about::webAddress(program.folder.path()));
+    const test::AboutView aboutView(&about);
+    for (const QLabel* label :
+        {aboutView.Label1, aboutView.Label2, aboutView.Label3, aboutView.Label4, aboutView.Label5}) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
             << label->objectName().toStdString() << ": " << label->text().toStdString();
     }
-    EXPECT_TRUE(about.Label2->text().contains("GPL-3.0+")) << "how the program may be reused";
-    EXPECT_TRUE(about.Label2->toolTip().contains("Creative Commons Attribution 4.0"));
+    EXPECT_TRUE(aboutView.Label2->text().contains("GPL-3.0+")) << "how the program may be reused";
+    EXPECT_TRUE(aboutView.Label2->toolTip().contains("Creative Commons Attribution 4.0"));
 }
 
 TEST(AboutWindow, TheLinkShowsItsAddressWithoutTheFinalSlash)
 {
     ProgramUnderTest program;
-    CopyR site(program.welcome().window, program.shell, "http://example.org/");
-    EXPECT_EQ(site.findChild<QLabel*>("Label5")->toolTip(), "http://example.org");
-    CopyR guide(program.welcome().window, program.shell, "file:///opt/veltrin/guide/index.html");
-    EXPECT_EQ(guide.findChild<QLabel*>("Label5")->toolTip(), "file:///opt/veltrin/guide/index.html");
+    CopyR site(program.welcome().window, program.shell, program.messageBox, "http://example.org/");
+    const test::AboutView siteView(&site);
+    EXPECT_EQ(siteView.Label5->toolTip(), "http://example.org");
+    CopyR guide(program.welcome().window, program.shell, program.messageBox, "file:///opt/veltrin/guide/index.html");
+    const test::AboutView guideView(&guide);
+    EXPECT_EQ(guideView.Label5->toolTip(), "file:///opt/veltrin/guide/index.html");
 }
 
 TEST(AboutWindow, OpeningItEndsTheSelfAdvance)
@@ -84,15 +89,15 @@ TEST(AboutWindow, EveryLinkClickOpensTheAddressAndTheWindowStaysOpen)
     program.modals.then([](QWidget*) {}); // leave the about window open
     const QPointer<CopyR> about = openAbout(program);
     ASSERT_NE(about, nullptr);
-    QTest::mouseClick(about->Label5, Qt::LeftButton);
-    QTest::mouseClick(about->Label5, Qt::LeftButton);
-    QTest::keyClick(about->Label5, Qt::Key_Space);
+    QTest::mouseClick(test::AboutView(about).Label5, Qt::LeftButton);
+    QTest::mouseClick(test::AboutView(about).Label5, Qt::LeftButton);
+    QTest::keyClick(test::AboutView(about).Label5, Qt::Key_Space);
     test::settle();
     ASSERT_EQ(program.shell.opened.size(), 3) << "once per click";
     EXPECT_EQ(program.shell.opened[0], about->address());
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(program.modals.modalsSeen, 1) << "nothing to say when the desktop opened it";
-    about->cmdOK->click();
+    test::AboutView(about).cmdOK->click();
     test::settle();
     EXPECT_TRUE(about.isNull()) << "OK closes the window, which goes";
 }
@@ -100,8 +105,9 @@ TEST(AboutWindow, EveryLinkClickOpensTheAddressAndTheWindowStaysOpen)
 TEST(AboutWindow, TheLinkHasItsOwnPointingHand)
 {
     ProgramUnderTest program;
-    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path()));
-    const QCursor cursor = about.Label5->cursor();
+    CopyR about(program.welcome().window, program.shell, program.messageBox, about::webAddress(program.folder.path()));
+    const test::AboutView aboutView(&about);
+    const QCursor cursor = aboutView.Label5->cursor();
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(5, 0)) << "the tip of the index finger";
     const QImage hand = cursor.pixmap().toImage();
@@ -123,15 +129,16 @@ TEST(AboutWindow, WhenTheDesktopCannotOpenTheLinkItSaysWhereTheGuideIs)
     const QString guide = QDir::toNativeSeparators(QDir(program.folder.path()).filePath("guide/index.html"));
     {
         CopyR about(
-            program.welcome().window, program.shell, about::webAddress(program.folder.path()), &program.messageBox);
-        QTest::mouseClick(about.Label5, Qt::LeftButton);
+            program.welcome().window, program.shell, program.messageBox, about::webAddress(program.folder.path()));
+        const test::AboutView aboutView(&about);
+        QTest::mouseClick(aboutView.Label5, Qt::LeftButton);
         test::settle();
         ASSERT_EQ(program.messageBox.texts.size(), 1);
         EXPECT_EQ(program.messageBox.texts[0], "The user guide could not be opened in a web browser.");
         EXPECT_TRUE(program.messageBox.details[0].endsWith("\n" + guide))
             << program.messageBox.details[0].toStdString();
         program.shell.refuses = false;
-        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        QTest::mouseClick(aboutView.Label5, Qt::LeftButton);
         test::settle();
         EXPECT_EQ(program.messageBox.texts.size(), 1) << "only a refusal is told";
     }
@@ -142,12 +149,12 @@ TEST(AboutWindow, WhenTheDesktopCannotOpenTheLinkItSaysWhereTheGuideIs)
     const QPointer<CopyR> about = openAbout(program);
     ASSERT_NE(about, nullptr);
     test::settle();
-    QTest::keyClick(about->Label5, Qt::Key_Return);
+    QTest::keyClick(test::AboutView(about).Label5, Qt::Key_Return);
     test::settle();
     ASSERT_EQ(program.messageBox.details.size(), 2);
     EXPECT_TRUE(program.messageBox.details[1].endsWith("\n" + guide)) << program.messageBox.details[1].toStdString();
     EXPECT_TRUE(about->isVisible()) << "the about window stays open";
-    about->cmdOK->click();
+    test::AboutView(about).cmdOK->click();
     test::settle();
 }
 

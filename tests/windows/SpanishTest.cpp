@@ -79,13 +79,15 @@ TEST_F(Spanish, TheWelcomeAndAboutWindowsSpeakSpanish)
     for (const QPushButton* button : {w.cmdContinue, w.cmdAbout, w.cmdExit})
         EXPECT_TRUE(fits(button, button->text(), 2)) << button->text().toStdString() << " fits its 855 or 975 twips";
 
-    CopyR about(w.window, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
+    CopyR about(
+        w.window, program.shell, program.messageBox, about::webAddress(program.folder.path(), Language::Spanish));
+    const test::AboutView aboutView(&about);
     EXPECT_EQ(about.windowTitle(), "Aviso de derechos de autor");
-    EXPECT_EQ(about.Label1->text(), "Los desarrolladores de Veltrin's Test");
-    EXPECT_EQ(about.Label4->text(), "Contacto: vea la guía del usuario");
-    EXPECT_TRUE(about.Label2->toolTip().startsWith("El programa es software libre"));
+    EXPECT_EQ(aboutView.Label1->text(), "Los desarrolladores de Veltrin's Test");
+    EXPECT_EQ(aboutView.Label4->text(), "Contacto: vea la guía del usuario");
+    EXPECT_TRUE(aboutView.Label2->toolTip().startsWith("El programa es software libre"));
     EXPECT_TRUE(about.address().endsWith("guide/es/index.html")) << "the Spanish guide";
-    for (const QLabel* label : {about.Label1, about.Label2, about.Label3, about.Label4})
+    for (const QLabel* label : {aboutView.Label1, aboutView.Label2, aboutView.Label3, aboutView.Label4})
         EXPECT_TRUE(fits(label, label->text(), 0)) << label->text().toStdString();
 }
 
@@ -133,7 +135,9 @@ TEST_F(Spanish, EveryMessageFitsTheMessageWindow)
 TEST_F(Spanish, EveryOkButtonSaysOk)
 {
     SpanishProgram program;
-    CopyR about(program.welcome().window, program.shell, about::webAddress(program.folder.path(), Language::Spanish));
+    CopyR about(program.welcome().window, program.shell, program.messageBox,
+        about::webAddress(program.folder.path(), Language::Spanish));
+    const test::AboutView aboutView(&about);
     frmMsg msg(program.welcome().window);
     const QPushButton* msgOk = msg.findChild<QPushButton*>("cmdExit");
     QtMessageBox standard;
@@ -141,9 +145,10 @@ TEST_F(Spanish, EveryOkButtonSaysOk)
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     const QAbstractButton* refusalOk = box->button(QMessageBox::Ok);
-    for (const QAbstractButton* button : std::initializer_list<const QAbstractButton*> {about.cmdOK, msgOk, refusalOk})
+    for (const QAbstractButton* button :
+        std::initializer_list<const QAbstractButton*> {aboutView.cmdOK, msgOk, refusalOk})
         EXPECT_EQ(button->text(), "OK") << "one word, not \"Aceptar\" beside it";
-    for (const QPushButton* button : {static_cast<const QPushButton*>(about.cmdOK), msgOk})
+    for (const QPushButton* button : {static_cast<const QPushButton*>(aboutView.cmdOK), msgOk})
         EXPECT_TRUE(fits(button, button->text(), 2)) << "615 and 495 twips";
     box->close();
 }
