@@ -114,15 +114,16 @@ QString pictureName(const QString& picture)
 }
 
 struct Question {
-    std::vector<int> all;     // word ids of text, picture name and key, sorted, each once
-    std::vector<int> key;     // word ids of the key, sorted
-    std::vector<int> numbers; // word ids of the key's numbers
-    QHash<int, double> weight;
+    std::vector<int> all;                       // word ids of text, picture name and key, sorted, each once
+    std::vector<int> key;                       // word ids of the key, sorted
+    std::vector<int> numbers;                   // word ids of the key's numbers
+    std::vector<std::pair<int, double>> weight; // by word number
     double total = 0;
     QString plainText;  // " word word ... " of the text, for finding a picture's name in it
     QString namePhrase; // " soft shoulder ", or empty without a picture
     QString pictureKey; // the picture, case folded
     QString exactKey;   // text and picture, for what the plainer check finds
+    size_t exactHash = 0;
 };
 
 bool shares(const std::vector<int>& a, const std::vector<int>& b)
@@ -155,6 +156,9 @@ private:
     bool repeats(const Question& a, const Question& b) const;
 
     QHash<QString, int> m_ids;
+    // The opposite words that occur in the bank, as word numbers: a pair is
+    // looked at for every candidate, so not by its text.
+    std::vector<std::pair<int, int>> m_opposites;
     std::vector<QString> m_words;
     std::vector<int> m_df; // questions that hold each word
     std::vector<Question> m_questions;
@@ -198,10 +202,11 @@ Finder::Finder(const std::vector<RepeatEntry>& entries)
         for (const int w : q.all)
             ++m_df.at(w);
         // A word counts once for being asked and once more for being the answer.
-        for (const int w : asked)
-            q.weight[w] += 1;
-        for (const int w : q.key)
-            q.weight[w] += 1;
+        for (const int w : q.all) {
+            const bool inAsked = std::binary_search(asked.begin(), asked.end(), w);
+            const bool inKey = std::binary_search(q.key.begin(), q.key.end(), w);
+            q.weight.emplace_back(w, (inAsked ? 1.0 : 0.0) + (inKey ? 1.0 : 0.0));
+        }
         q.plainText = QLatin1Char(' ') + foldedWords(entry.text).join(QLatin1Char(' ')) + QLatin1Char(' ');
         if (!name.isEmpty()) {
             const QStringList words = foldedWords(name);
@@ -210,14 +215,21 @@ Finder::Finder(const std::vector<RepeatEntry>& entries)
         }
         q.pictureKey = entry.picture.toCaseFolded();
         q.exactKey = entry.text.simplified().toCaseFolded() + QLatin1Char('\n') + q.pictureKey;
+        q.exactHash = qHash(q.exactKey);
         m_questions.push_back(std::move(q));
+    }
+    for (const auto& [one, other] : opposites()) {
+        const auto a = m_ids.constFind(one);
+        const auto b = m_ids.constFind(other);
+        if (a != m_ids.constEnd() && b != m_ids.constEnd())
+            m_opposites.emplace_back(*a, *b);
     }
     // Rarer words weigh more.
     const double n = static_cast<double>(m_questions.size());
     for (Question& q : m_questions) {
-        for (auto it = q.weight.begin(); it != q.weight.end(); ++it) {
-            it.value() *= std::log(n / m_df.at(it.key()));
-            q.total += it.value();
+        for (auto& [word, weight] : q.weight) {
+            weight *= std::log(n / m_df.at(word));
+            q.total += weight;
         }
     }
 }
@@ -226,11 +238,21 @@ double Finder::similarity(const Question& a, const Question& b) const
 {
     if (a.total + b.total <= 0)
         return 0;
+    // Both lists are in word order: one walk through them finds the shared
+    // words.
     double shared = 0;
-    for (auto it = a.weight.constBegin(); it != a.weight.constEnd(); ++it) {
-        const auto other = b.weight.constFind(it.key());
-        if (other != b.weight.constEnd())
-            shared += std::min(it.value(), other.value());
+    auto i = a.weight.cbegin();
+    auto j = b.weight.cbegin();
+    while (i != a.weight.cend() && j != b.weight.cend()) {
+        if (i->first < j->first) {
+            ++i;
+        } else if (j->first < i->first) {
+            ++j;
+        } else {
+            shared += std::min(i->second, j->second);
+            ++i;
+            ++j;
+        }
     }
     return 2 * shared / (a.total + b.total);
 }
@@ -248,14 +270,11 @@ bool Finder::opposite(const Question& a, const Question& b) const
 {
     if (!a.numbers.empty() && !b.numbers.empty() && a.numbers != b.numbers)
         return true;
-    const auto onlyIn = [this](const Question& q, const Question& other, const QString& word) {
-        const auto found = m_ids.constFind(word);
-        if (found == m_ids.constEnd())
-            return false;
-        return std::binary_search(q.all.begin(), q.all.end(), *found)
-            && !std::binary_search(other.all.begin(), other.all.end(), *found);
+    const auto onlyIn = [](const Question& q, const Question& other, int word) {
+        return std::binary_search(q.all.begin(), q.all.end(), word)
+            && !std::binary_search(other.all.begin(), other.all.end(), word);
     };
-    for (const auto& [one, other] : opposites()) {
+    for (const auto& [one, other] : m_opposites) {
         if ((onlyIn(a, b, one) && onlyIn(b, a, other)) || (onlyIn(a, b, other) && onlyIn(b, a, one)))
             return true;
     }
@@ -275,7 +294,7 @@ bool Finder::namesPicture(const Question& pictured, const Question& other) const
 
 bool Finder::repeats(const Question& a, const Question& b) const
 {
-    if (a.exactKey == b.exactKey || opposite(a, b))
+    if ((a.exactHash == b.exactHash && a.exactKey == b.exactKey) || opposite(a, b))
         return false;
     const double words = similarity(a, b);
     if (words >= kSameWords)
