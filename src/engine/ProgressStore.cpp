@@ -36,11 +36,6 @@ constexpr qint64 kMaxLine = 1024;
 constexpr int kLockWaitMs = 5000;
 constexpr int kStaleLockMs = 10000;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("veltrin::ProgressStore", text);
-}
-
 int plusOne(int count)
 {
     return count < INT_MAX ? count + 1 : count;
@@ -204,9 +199,11 @@ bool ProgressStore::setAside(QString* note)
         aside = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     const bool kept = QFile::rename(m_path, aside);
     if (note != nullptr) {
-        *note = kept ? tr("The practice progress in %1 cannot be read; it is kept as %2 and progress starts afresh.")
+        *note = kept ? QCoreApplication::translate("ProgressStore",
+                    "The practice progress in %1 cannot be read; it is kept as %2 and progress starts afresh.")
                            .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside))
-                     : tr("The practice progress in %1 cannot be read, nor kept aside; progress is not kept.")
+                     : QCoreApplication::translate("ProgressStore",
+                         "The practice progress in %1 cannot be read, nor kept aside; progress is not kept.")
                            .arg(QDir::toNativeSeparators(m_path));
     }
     return kept;
@@ -231,7 +228,8 @@ bool ProgressStore::record(const QString& id, bool right, QString* note)
 bool ProgressStore::cannotWrite(const QString& reason, QString* note)
 {
     if (note != nullptr && !m_toldCannotWrite)
-        *note = tr("Progress is not kept: %1 cannot be written (%2).").arg(QDir::toNativeSeparators(m_path), reason);
+        *note = QCoreApplication::translate("ProgressStore", "Progress is not kept: %1 cannot be written (%2).")
+                    .arg(QDir::toNativeSeparators(m_path), reason);
     m_toldCannotWrite = true;
     return false;
 }
@@ -239,7 +237,7 @@ bool ProgressStore::cannotWrite(const QString& reason, QString* note)
 bool ProgressStore::write(QString* note)
 {
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return cannotWrite(tr("its folder cannot be made"), note);
+        return cannotWrite(QCoreApplication::translate("ProgressStore", "its folder cannot be made"), note);
     // Another program may put a new store in the file's place between its
     // opening and its lock (when it folds the answers or sets a damaged file
     // aside): then the new one is opened.
@@ -249,7 +247,7 @@ bool ProgressStore::write(QString* note)
             return cannotWrite(file.errorString(), note);
         const StoreLock lock(file);
         if (!lock.held())
-            return cannotWrite(tr("it cannot be locked"), note);
+            return cannotWrite(QCoreApplication::translate("ProgressStore", "it cannot be locked"), note);
         if (!StoreLock::current(file, m_path))
             continue;
         switch (appendLocked(file, note)) {
@@ -258,7 +256,7 @@ bool ProgressStore::write(QString* note)
         case Append::Replaced: continue;
         }
     }
-    return cannotWrite(tr("other programs keep replacing it"), note);
+    return cannotWrite(QCoreApplication::translate("ProgressStore", "other programs keep replacing it"), note);
 }
 
 ProgressStore::Append ProgressStore::appendLocked(QFile& file, QString* note)

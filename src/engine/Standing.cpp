@@ -15,14 +15,7 @@
 
 namespace veltrin {
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("veltrin::Standing", text);
-}
-
-} // namespace
+namespace { } // namespace
 
 std::vector<TopicStanding> topicStandings(const std::vector<QRecord>& bankRecords, const ProgressStore& store)
 {
@@ -89,7 +82,9 @@ bool readBankRecords(const QString& bankPath, std::vector<QRecord>* records, Ban
 
 QString standingTable(const std::vector<TopicStanding>& rows)
 {
-    const std::array<QString, 5> headings {tr("Topic"), tr("Seen"), tr("Known"), tr("Open mistakes"), tr("Questions")};
+    const std::array<QString, 5> headings {QCoreApplication::translate("Standing", "Topic"),
+        QCoreApplication::translate("Standing", "Seen"), QCoreApplication::translate("Standing", "Known"),
+        QCoreApplication::translate("Standing", "Open mistakes"), QCoreApplication::translate("Standing", "Questions")};
     std::vector<std::array<QString, 5>> cells;
     cells.push_back(headings);
     const auto cellsOf = [](const QString& name, const TopicStanding& row) {
@@ -98,7 +93,7 @@ QString standingTable(const std::vector<TopicStanding>& rows)
     };
     for (const TopicStanding& row : rows)
         cells.push_back(cellsOf(row.topic, row));
-    cells.push_back(cellsOf(tr("Total"), totalStanding(rows)));
+    cells.push_back(cellsOf(QCoreApplication::translate("Standing", "Total"), totalStanding(rows)));
 
     std::array<qsizetype, 5> width {};
     for (const auto& line : cells) {
@@ -118,7 +113,7 @@ QString standingTable(const std::vector<TopicStanding>& rows)
 
 QString noProgressText()
 {
-    return tr("No practice progress on this bank yet.");
+    return QCoreApplication::translate("Standing", "No practice progress on this bank yet.");
 }
 
 } // namespace veltrin
