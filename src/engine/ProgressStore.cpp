@@ -28,8 +28,9 @@ namespace {
 
 // The first line of every store; a file without it is not ours.
 const QByteArray kMagic = "veltrin-progress 1";
-// No line of ours is longer; a longer one is not ours.
-constexpr qint64 kMaxLine = 1024;
+// No line of ours is longer (a bank's id has at most 64 KiB, nine bytes
+// each at most when encoded); a longer one is not ours.
+constexpr qint64 kMaxLine = qint64 {1} << 20;
 // How long to wait for another program's turn, and how old a lock must be to
 // be taken over when its owner cannot be asked (the owner that died on this
 // machine is seen at once).
@@ -53,6 +54,28 @@ bool readCount(const QByteArray& field, int* count)
     bool ok = false;
     *count = field.toInt(&ok);
     return ok;
+}
+
+// An id as written: letters, digits, "-._~" and "%XX", standing for UTF-8.
+bool readId(const QByteArray& field, QString* id)
+{
+    if (field.isEmpty())
+        return false;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto isHex = [&](char c) { return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); };
+    const auto isPlain = [&](char c) {
+        return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' || c == '.' || c == '_'
+            || c == '~';
+    };
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '%' && i + 2 < field.size() && isHex(field[i + 1]) && isHex(field[i + 2]))
+            i += 2;
+        else if (!isPlain(field[i]))
+            return false;
+    }
+    const QByteArray bytes = QByteArray::fromPercentEncoding(field);
+    *id = QString::fromUtf8(bytes);
+    return id->toUtf8() == bytes;
 }
 
 } // namespace
@@ -104,9 +127,9 @@ bool readStore(QIODevice& file, QHash<QString, QuestionStanding>* questions, int
             return line.size() < kMaxLine - 1; // the answer being written when its program was killed
         line.chop(1);
         const QList<QByteArray> fields = line.split('|');
-        if (fields[0].isEmpty())
+        QString id;
+        if (!readId(fields[0], &id))
             return false;
-        const QString id = QString::fromUtf8(QByteArray::fromPercentEncoding(fields[0]));
         int right = 0;
         if (fields.size() == 2) {
             if (!readCount(fields[1], &right) || right > 1)
@@ -273,12 +296,23 @@ ProgressStore::Append ProgressStore::appendLocked(QFile& file, QString* note)
     } else {
         // A last line cut short by a program killed while writing it is
         // dropped, so that this answer does not run on from it.
-        const qint64 tail = std::min(size, kMaxLine);
-        if (!file.seek(size - tail))
+        if (!file.seek(size - 1))
             return Append::Failed;
-        const QByteArray end = file.read(tail);
-        if (!end.endsWith('\n') && !file.resize(size - tail + end.lastIndexOf('\n') + 1))
-            return Append::Failed;
+        qint64 end = size;
+        if (file.read(1) != "\n") {
+            // Back to the line end before it; the first line has one.
+            constexpr qint64 kChunk = 4096;
+            qsizetype at = -1;
+            while (at < 0 && end > 0) {
+                const qint64 from = std::max<qint64>(0, end - kChunk);
+                if (!file.seek(from))
+                    return Append::Failed;
+                at = file.read(end - from).lastIndexOf('\n');
+                end = at < 0 ? from : from + at + 1;
+            }
+            if (at < 0 || !file.resize(end))
+                return Append::Failed;
+        }
     }
     for (const auto& [id, right] : std::as_const(m_unwritten))
         lines += encodedId(id) + (right ? "|1\n" : "|0\n");
