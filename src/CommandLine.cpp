@@ -47,6 +47,11 @@ CommandLine::CommandLine()
                        "has one) to the PDF file FILE and end without opening a window."),
         QStringLiteral("FILE")});
 
+    m_parser.addOption({QStringLiteral("progress"),
+        QStringLiteral("Print where you stand in practice on the bank, topic by topic (questions seen, known, "
+                       "open mistakes, out of the topic's questions), and end without opening a window. Goes "
+                       "with --bank and --lang.")});
+
     // Qt's own options: known here so that they are not refused, and left for
     // Qt to act on.
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",

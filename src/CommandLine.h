@@ -38,6 +38,9 @@ public:
     QString printQuestionsFile() const { return m_parser.value(QStringLiteral("print-questions")); }
     QString printKeyFile() const { return m_parser.value(QStringLiteral("print-key")); }
     bool printWanted() const { return !printQuestionsFile().isEmpty() || !printKeyFile().isEmpty(); }
+    // --progress: where the learner stands on the bank, printed on the
+    // terminal, without a window.
+    bool progressWanted() const { return m_parser.isSet(QStringLiteral("progress")); }
 
     // Why the bank at `path` cannot be used, or empty when it can be read.
     static QString bankProblem(const QString& path);

@@ -10,6 +10,8 @@
 #include "Version.h"
 #include "engine/BankLocation.h"
 #include "engine/ExamSession.h"
+#include "engine/ProgressStore.h"
+#include "engine/Standing.h"
 #include "platform/Clock.h"
 #include "platform/DesktopShell.h"
 #include "platform/Language.h"
@@ -112,6 +114,38 @@ int printBank(int argc, char* argv[], const veltrin::CommandLine& line)
     return 0;
 }
 
+// Prints where the learner stands on the bank, topic by topic, without a
+// window. Returns the exit status.
+int printProgress(int argc, char* argv[], const veltrin::CommandLine& line)
+{
+    const QCoreApplication app(argc, argv);
+    nameTheApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const veltrin::Language language
+        = veltrin::chooseLanguage(QLocale::system().uiLanguages(), line.language(), nullptr);
+    veltrin::installTranslations(language);
+
+    const QString bank = veltrin::locateBank(veltrin::programFolder(), language, line.bankFile()).file;
+    std::vector<veltrin::QRecord> records;
+    veltrin::BankError why;
+    if (!veltrin::readBankRecords(bank, &records, &why)) {
+        err << "veltrin: " << QCoreApplication::translate("veltrin::frmDrive1", "Invalid database file.") << ' '
+            << why.detail() << "\n";
+        return kExitUsage;
+    }
+    veltrin::ProgressStore store(veltrin::ProgressStore::pathFor(veltrin::ProgressStore::defaultDataFolder(), bank));
+    QString note;
+    store.load(&note);
+    if (!note.isEmpty())
+        err << "veltrin: " << note << "\n";
+    if (store.questions().isEmpty())
+        out << veltrin::noProgressText() << "\n";
+    else
+        out << veltrin::standingTable(veltrin::topicStandings(records, store));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -131,6 +165,8 @@ int main(int argc, char* argv[])
         return status;
     if (line.printWanted())
         return printBank(argc, argv, line);
+    if (line.progressWanted())
+        return printProgress(argc, argv, line);
 
     QApplication app(argc, argv);
     nameTheApplication();

@@ -60,20 +60,22 @@ cmake --build build-asan -j "$jobs"
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
-step "fuzzing the bank reader and the bank checker"
+step "fuzzing the bank reader, the bank checker and the progress store's reader"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELTRIN_SANITIZE=ON -DVELTRIN_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-fuzz -j "$jobs" --target fuzz_bank fuzz_checkbank
+cmake --build build-fuzz -j "$jobs" --target fuzz_bank fuzz_checkbank fuzz_progress
 fuzz_seconds=${VELTRIN_FUZZ_SECONDS:-60}
-for target in fuzz_bank fuzz_checkbank; do
+for target in fuzz_bank fuzz_checkbank fuzz_progress; do
   corpus=build-fuzz/corpus/$target
+  seeds=tests/fuzz/seeds
+  [ "$target" = fuzz_progress ] && seeds=tests/fuzz/seeds-progress
   mkdir -p "$corpus"
   # Inputs that once crashed stay as regression cases.
-  if compgen -G "tests/fuzz/regressions/*" >/dev/null; then
+  if [ "$target" != fuzz_progress ] && compgen -G "tests/fuzz/regressions/*" >/dev/null; then
     build-fuzz/tests/fuzz/$target tests/fuzz/regressions/*
   fi
   build-fuzz/tests/fuzz/$target -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -timeout=10 \
-    -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" tests/fuzz/seeds 2>build-fuzz/$target.log \
+    -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" "$seeds" 2>build-fuzz/$target.log \
     || { tail -n 40 build-fuzz/$target.log; echo "$target found a fault" >&2; exit 1; }
   grep -E "stat::(number_of_executed_units|average_exec_per_sec)" build-fuzz/$target.log | sed "s/^/$target /"
 done

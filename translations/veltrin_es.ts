@@ -194,6 +194,64 @@
     </message>
 </context>
 <context>
+    <name>ProgressStore</name>
+    <message>
+        <source>The practice progress in %1 cannot be read; it is kept as %2 and progress starts afresh.</source>
+        <translation>No se puede leer el progreso de práctica en %1; se guarda como %2 y el progreso empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>The practice progress in %1 cannot be read, nor kept aside; progress is not kept.</source>
+        <translation>No se puede leer el progreso de práctica en %1 ni guardarlo aparte; el progreso no se guarda.</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1 cannot be written (%2).</source>
+        <translation>El progreso no se guarda: no se puede escribir %1 (%2).</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>it cannot be locked</source>
+        <translation>no se puede bloquear</translation>
+    </message>
+    <message>
+        <source>other programs keep replacing it</source>
+        <translation>otros programas lo siguen reemplazando</translation>
+    </message>
+</context>
+<context>
+    <name>Standing</name>
+    <message>
+        <source>Topic</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Sabidas</translation>
+    </message>
+    <message>
+        <source>Open mistakes</source>
+        <translation>Errores abiertos</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>No practice progress on this bank yet.</source>
+        <translation>Todavía no hay progreso de práctica en este banco.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::CopyR</name>
     <message>
         <source>Copyright notice</source>

@@ -23,6 +23,7 @@ out=$("$program" --help 2>"$work/err"); status=$?
 [ "$status" -eq 0 ] || fail "--help ended with $status"
 grep -q -- "--bank <FILE>" <<<"$out" || fail "--help does not show --bank: $out"
 grep -q -- "--version" <<<"$out" || fail "--help does not show --version"
+grep -q -- "--progress" <<<"$out" || fail "--help does not show --progress"
 [ "$(head -n 1 <<<"$out")" = "Usage: veltrin [options]" ] || fail "the usage line: $(head -n 1 <<<"$out")"
 
 out=$("$program" --version 2>"$work/err"); status=$?
