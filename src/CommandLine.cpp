@@ -38,6 +38,16 @@ CommandLine::CommandLine()
                        "in English."),
         QStringLiteral("LANGUAGE")});
 
+    m_parser.addOption({QStringLiteral("practice"),
+        QStringLiteral("Practice instead of taking the exam: rounds of up to 20 questions with no time limit, your "
+                       "open mistakes first, then questions you have not seen; after each answer, the reason why "
+                       "the right answer is right. Your progress is kept for each bank in your data folder.")});
+    m_parser.addOption({QStringLiteral("topic"),
+        QStringLiteral("With --practice, draw only from the topics NAMES, separated by commas (the first field of "
+                       "each question's Q. line, for example signs,parking). An unknown topic lists the bank's "
+                       "topics."),
+        QStringLiteral("NAMES")});
+
     m_parser.addOption({QStringLiteral("print-questions"),
         QStringLiteral("Print the bank's questions, with their pictures and answers A to D, to the PDF file FILE "
                        "and end without opening a window. Goes with --bank and --lang."),
@@ -78,9 +88,29 @@ bool CommandLine::parse(const QStringList& arguments)
         m_error = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst());
         return false;
     }
+    if (m_parser.isSet(QStringLiteral("topic")) && !practiceWanted()) {
+        m_error = QStringLiteral("--topic goes with --practice.");
+        return false;
+    }
+    if (m_parser.isSet(QStringLiteral("topic")) && topics().isEmpty()) {
+        m_error = QStringLiteral("--topic names no topic.");
+        return false;
+    }
     if (m_parser.isSet(kBank))
         m_bankFile = QFileInfo(m_parser.value(kBank)).absoluteFilePath();
     return true;
+}
+
+QStringList CommandLine::topics() const
+{
+    QStringList topics;
+    for (const QString& value : m_parser.values(QStringLiteral("topic"))) {
+        for (const QString& topic : value.split(QLatin1Char(','))) {
+            if (!topic.trimmed().isEmpty())
+                topics << topic.trimmed();
+        }
+    }
+    return topics;
 }
 
 QString CommandLine::bankProblem(const QString& path)

@@ -9,7 +9,8 @@
 
 namespace veltrin {
 
-// The program's command line: --help, --version, --lang and --bank FILE, beside the
+// The program's command line: --help, --version, --lang, --bank FILE,
+// --practice and --topic, the printing options, beside the
 // options Qt itself takes (-platform, -style, ...), which are left to Qt.
 // It is read before any window is made, so that a wrong command line is
 // answered on the terminal, without a display.
@@ -41,6 +42,11 @@ public:
     // --progress: where the learner stands on the bank, printed on the
     // terminal, without a window.
     bool progressWanted() const { return m_parser.isSet(QStringLiteral("progress")); }
+
+    // --practice: practice rounds instead of the exam. --topic NAME[,NAME...]
+    // limits them to those topics of the bank.
+    bool practiceWanted() const { return m_parser.isSet(QStringLiteral("practice")); }
+    QStringList topics() const;
 
     // Why the bank at `path` cannot be used, or empty when it can be read.
     static QString bankProblem(const QString& path);

@@ -10,6 +10,7 @@
 #include "Version.h"
 #include "engine/BankLocation.h"
 #include "engine/ExamSession.h"
+#include "engine/Practice.h"
 #include "engine/ProgressStore.h"
 #include "engine/Standing.h"
 #include "platform/Clock.h"
@@ -146,6 +147,26 @@ int printProgress(int argc, char* argv[], const veltrin::CommandLine& line)
     return 0;
 }
 
+// The topics of --topic that the bank has not got, told on the terminal with
+// the bank's own topics. False when the program should not go on.
+bool topicsKnown(const QStringList& topics, const QString& bank)
+{
+    if (topics.isEmpty())
+        return true;
+    QString error;
+    const std::vector<veltrin::PracticeItem> items = veltrin::readPracticeItems(bank, &error);
+    // A bank that cannot be read is refused at Start, as in the exam.
+    if (!error.isEmpty())
+        return true;
+    const QStringList unknown = veltrin::unknownTopics(items, topics);
+    if (unknown.isEmpty())
+        return true;
+    QTextStream(stderr) << "veltrin: the question bank " << bank << " has no topic "
+                        << unknown.join(QStringLiteral(", "))
+                        << "; its topics are: " << veltrin::bankTopics(items).join(QStringLiteral(", ")) << "\n";
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -189,7 +210,15 @@ int main(int argc, char* argv[])
     services.language = language;
     services.bankFile = line.bankFile();
 
-    veltrin::ExamSession session(clock, random, services.bank().file);
+    std::optional<veltrin::Practice> practice;
+    if (line.practiceWanted()) {
+        if (!topicsKnown(line.topics(), services.bank().file))
+            return kExitUsage;
+        // The progress store itself is opened at the first Start.
+        practice = veltrin::Practice {line.topics(), veltrin::ProgressStore::defaultDataFolder(),
+            [](const QString& note) { QTextStream(stderr) << "veltrin: " << note << "\n"; }};
+    }
+    veltrin::ExamSession session(clock, random, services.bank().file, practice);
     veltrin::frmWelcome welcome(services, session);
     welcome.Form_Load();
     // The window icon, at its own sizes and twice the larger for screens that

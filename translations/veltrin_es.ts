@@ -252,6 +252,46 @@
     </message>
 </context>
 <context>
+    <name>Practice</name>
+    <message>
+        <source>the bank has no questions on the topics chosen</source>
+        <translation>el banco no tiene preguntas de los temas elegidos</translation>
+    </message>
+    <message>
+        <source>This is practice: up to %1 questions, your open mistakes first, then questions you have not seen yet.  There is no time limit.</source>
+        <translation>Esto es una práctica: hasta %1 preguntas, primero sus errores pendientes y luego preguntas que todavía no ha visto.  No hay límite de tiempo.</translation>
+    </message>
+    <message>
+        <source>After each answer you see why the right answer is right.  A mistake comes back in later rounds until you have answered it right twice in a row.</source>
+        <translation>Después de cada respuesta verá por qué la respuesta correcta es la correcta.  Un error vuelve en rondas posteriores hasta que lo conteste bien dos veces seguidas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You Pass.  You had %n correct answers out of %1.</source>
+        <translation>
+            <numerusform>Aprobó.  Tuvo %n respuesta correcta de %1.</numerusform>
+            <numerusform>Aprobó.  Tuvo %n respuestas correctas de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You Failed.  You had %n correct answers out of %1.</source>
+        <translation>
+            <numerusform>Reprobó.  Tuvo %n respuesta correcta de %1.</numerusform>
+            <numerusform>Reprobó.  Tuvo %n respuestas correctas de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Fuente: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %3 seen, %4 known, %n open mistakes</source>
+        <translation>
+            <numerusform>%1: %2 de %3 vistas, %4 dominadas, %n error pendiente</numerusform>
+            <numerusform>%1: %2 de %3 vistas, %4 dominadas, %n errores pendientes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>veltrin::CopyR</name>
     <message>
         <source>Copyright notice</source>
@@ -327,6 +367,10 @@
         <comment>the caption beside the question number: 735 twips, about 7 letters</comment>
         <translation>Preg.</translation>
     </message>
+    <message>
+        <source>Veltrin&apos;s Test – Practice</source>
+        <translation>Veltrin&apos;s Test – Práctica</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::frmMsg</name>
@@ -337,6 +381,60 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::frmPracticeMsg</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::frmReview</name>
+    <message>
+        <source>Your answer: %1</source>
+        <translation>Su respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Right answer: %1</source>
+        <translation>Respuesta correcta: %1</translation>
+    </message>
+    <message>
+        <source>(Source: %1)</source>
+        <translation>(Fuente: %1)</translation>
+    </message>
+    <message>
+        <source>Review of this round</source>
+        <translation>Repaso de esta ronda</translation>
+    </message>
+    <message>
+        <source>No question missed in this round.</source>
+        <translation>No falló ninguna pregunta en esta ronda.</translation>
+    </message>
+    <message>
+        <source>Questions missed in this round: %1</source>
+        <translation>Preguntas falladas en esta ronda: %1</translation>
+    </message>
+    <message>
+        <source>Missed question %1</source>
+        <translation>Pregunta fallada %1</translation>
+    </message>
+    <message>
+        <source>Where you stand, topic by topic</source>
+        <translation>Cómo va, tema por tema</translation>
+    </message>
+    <message>
+        <source>%1 of %2 known</source>
+        <translation>%1 de %2 dominadas</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>
@@ -364,6 +462,10 @@
     <message>
         <source>A red car driving along the street</source>
         <translation>Un auto rojo que avanza por la calle</translation>
+    </message>
+    <message>
+        <source>Veltrin&apos;s Test – Practice</source>
+        <translation>Veltrin&apos;s Test – Práctica</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,8 @@
 
 #include "platform/Random.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -19,11 +21,56 @@ bool Exam::start(const QString& folder, RandomSource& random)
 bool Exam::startFrom(const QString& bankPath, RandomSource& random)
 {
     m_error = {};
+    m_chosenRound = false;
+    m_chosen.clear();
     if (!m_bank.openPath(bankPath))
         return fail(m_bank.error());
     draw(m_bank.count(), random);
     if (!load())
         return false;
+    m_score = 0;
+    m_qno = 0;
+    return true;
+}
+
+bool Exam::startChosen(const QString& bankPath, const Chooser& choose)
+{
+    m_error = {};
+    m_chosenRound = true;
+    m_chosen.clear();
+    m_items.clear();
+    if (!m_bank.openPath(bankPath))
+        return fail(m_bank.error());
+    // The whole bank is read and checked, as at the exam's Start.
+    std::vector<QRecord> records;
+    m_bank.recno = 0;
+    std::optional<BankError> fault;
+    m_bank.readRecords([&] {
+        fault = m_bank.recordFault();
+        if (fault)
+            return false;
+        // Records past the header's count are checked but never asked, as
+        // in the exam.
+        if (m_bank.recno <= m_bank.count()) {
+            records.push_back(m_bank.curq());
+            m_items.push_back({records.back().tag1, records.back().tag2});
+        }
+        return true;
+    });
+    if (m_bank.failed())
+        return fail(m_bank.error());
+    if (fault)
+        return fail(*fault);
+    if (m_bank.recno < m_bank.count())
+        return fail(bankrule::endsEarly(m_bank.recno, m_bank.count()));
+    if (m_bank.dbeof == 0)
+        m_bank.close();
+    for (const int index : choose(m_items)) {
+        if (index >= 0 && static_cast<size_t>(index) < records.size())
+            m_chosen.push_back(records[static_cast<size_t>(index)]);
+    }
+    if (m_chosen.empty())
+        return fail({0, QCoreApplication::translate("Practice", "the bank has no questions on the topics chosen")});
     m_score = 0;
     m_qno = 0;
     return true;
@@ -97,9 +144,9 @@ bool Exam::fail(const BankError& error)
 bool Exam::advance()
 {
     ++m_qno;
-    if (m_qno > kQuestionsPerExam)
+    if (m_qno > questionCount())
         return false;
-    m_curq = m_examq[m_qorder[m_qno]];
+    m_curq = m_chosenRound ? m_chosen[static_cast<size_t>(m_qno - 1)] : m_examq[m_qorder[m_qno]];
     return true;
 }
 

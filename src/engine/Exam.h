@@ -5,11 +5,13 @@
 
 #include "engine/BankReader.h"
 #include "engine/Messages.h"
+#include "engine/Practice.h"
 #include "engine/QRecord.h"
 
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace veltrin {
@@ -30,6 +32,18 @@ public:
     // The same for a bank file named by its path.
     bool startFrom(const QString& bankPath, RandomSource& random);
     const BankError& error() const { return m_error; }
+
+    // A round of chosen questions (practice): reads the whole bank file,
+    // checking every record as start() does, hands `choose` the topic and id
+    // of each record, and asks the records it returns (indexes into what it
+    // was handed), in that order. False when the bank cannot give an exam or
+    // `choose` returns none.
+    using Chooser = std::function<std::vector<int>(const std::vector<PracticeItem>&)>;
+    bool startChosen(const QString& bankPath, const Chooser& choose);
+    // The number of questions this exam asks: 20, or a chosen round's count.
+    int questionCount() const { return m_chosenRound ? static_cast<int>(m_chosen.size()) : kQuestionsPerExam; }
+    // The topic and id of each record of the bank, as a chosen round read it.
+    const std::vector<PracticeItem>& items() const { return m_items; }
 
     // Shuffles the record numbers 1..n (a full Fisher-Yates shuffle over the
     // whole deck), takes the first 20 and orders slots by record number.
@@ -73,6 +87,9 @@ private:
     std::array<QRecord, kQuestionsPerExam + 1> m_examq; // the loaded questions, ascending record number
     BankReader m_bank;
     BankError m_error;
+    bool m_chosenRound = false;
+    std::vector<QRecord> m_chosen; // a chosen round's questions, in the order asked
+    std::vector<PracticeItem> m_items;
 };
 
 } // namespace veltrin

@@ -12,10 +12,11 @@
 
 namespace veltrin {
 
-ExamSession::ExamSession(Clock& clock, RandomSource& random, QString bankPath)
+ExamSession::ExamSession(Clock& clock, RandomSource& random, QString bankPath, std::optional<Practice> practice)
     : m_clock(clock)
     , m_random(random)
     , m_bankPath(std::move(bankPath))
+    , m_practice(std::move(practice))
 { }
 
 void ExamSession::load()
@@ -29,12 +30,41 @@ bool ExamSession::start()
     m_judgedRight = false;
     // A bank that cannot be used must not also run out the exam time while
     // its refusal is read: the clock runs only once the questions are in.
-    if (!m_exam.startFrom(m_bankPath, m_random)) {
+    if (isPractice() ? !startPractice() : !m_exam.startFrom(m_bankPath, m_random)) {
         m_phase = Phase::NotStarted;
         return false;
     }
     m_phase = Phase::Asking;
     return true;
+}
+
+bool ExamSession::startPractice()
+{
+    m_missed.clear();
+    // Read afresh at every Start: another round may have moved on since.
+    m_store.emplace(ProgressStore::pathFor(m_practice->dataFolder, m_bankPath));
+    QString note;
+    m_store->load(&note);
+    tell(note);
+    return m_exam.startChosen(m_bankPath, [this](const std::vector<PracticeItem>& items) {
+        return practiceDraw(items, m_store->questions(), m_practice->topics, m_random);
+    });
+}
+
+void ExamSession::tell(const QString& note)
+{
+    if (note.isEmpty() || m_told.contains(note))
+        return;
+    m_told.insert(note);
+    if (m_practice->tell)
+        m_practice->tell(note);
+}
+
+std::vector<TopicProgress> ExamSession::progress() const
+{
+    if (!m_store)
+        return {};
+    return topicProgress(m_exam.items(), m_store->questions(), m_practice->topics);
 }
 
 ExamSession::Step ExamSession::next()
@@ -47,6 +77,11 @@ ExamSession::Step ExamSession::next()
     }
     if (!m_exam.advance()) {
         m_phase = Phase::Finished;
+        if (isPractice()) {
+            const int asked = m_exam.questionCount();
+            return {Step::Kind::Result, practiceResultText(m_exam.score(), asked),
+                practicePassed(m_exam.score(), asked) ? Cue::Passed : Cue::Failed};
+        }
         return {Step::Kind::Result, resultText(m_exam.score()), resultCue(m_exam.score())};
     }
     m_phase = Phase::Asking;
@@ -60,6 +95,17 @@ ExamSession::Verdict ExamSession::answer(int index)
     Verdict verdict {m_exam.verdict(index), std::nullopt};
     if (!m_judgedRight)
         verdict.cue = wrongAnswerCue(m_random.next());
+    if (isPractice()) {
+        const QRecord& q = m_exam.curq();
+        QString note;
+        m_store->record(q.tag2, m_judgedRight, &note);
+        tell(note);
+        // The reasons file is read only now, and only as far as this question.
+        const std::optional<Reason> reason = findReason(reasonsPathFor(m_bankPath), q.tag2);
+        if (!m_judgedRight)
+            m_missed.push_back({q, index + 1, reason});
+        verdict.text = practiceVerdictText(verdict.text, reason);
+    }
     return verdict;
 }
 
@@ -85,7 +131,8 @@ void ExamSession::tick(float now)
         m_lasttime = elapsec;
         emit elapsedChanged(elapsedCaption(elapsec));
     }
-    if (interval >= kExamSeconds) {
+    // Practice takes as long as it takes.
+    if (interval >= kExamSeconds && !isPractice()) {
         m_phase = Phase::TimedOut;
         emit timedOut();
     }

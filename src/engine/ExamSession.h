@@ -6,12 +6,17 @@
 #include "engine/BankRules.h"
 #include "engine/Cue.h"
 #include "engine/Exam.h"
+#include "engine/Practice.h"
+#include "engine/PracticeStanding.h"
+#include "engine/ProgressStore.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace veltrin {
 
@@ -26,6 +31,12 @@ class RandomSource;
 // What happens at 15:00: tick() finds 900 seconds gone, moves to TimedOut and
 // signals timedOut(); the exam window then asks next(), which answers TimeOut
 // with the score so far, dropping the point of a verdict still open.
+//
+// Given a Practice, the session runs practice rounds instead: the round is
+// drawn from the learner's progress (practiceDraw), each answer is recorded
+// in the progress store and its verdict carries the reason, the clock shows
+// the time taken and never ends the round, and the result counts the
+// questions the round asked. The store is opened at Start, never before.
 class ExamSession final : public QObject {
     Q_OBJECT
 
@@ -57,9 +68,17 @@ public:
         std::optional<Cue> cue;
     };
 
+    // A question the learner missed in this practice round.
+    struct Missed {
+        QRecord question;
+        int given = 0; // the answer given, 1 to 4
+        std::optional<Reason> reason;
+    };
+
     // The exam reads its questions from the bank file `bankPath`, afresh at
     // every Start.
-    ExamSession(Clock& clock, RandomSource& random, QString bankPath);
+    ExamSession(Clock& clock, RandomSource& random, QString bankPath, std::optional<Practice> practice = std::nullopt);
+    bool isPractice() const { return m_practice.has_value(); }
     // The bank the next Start reads.
     void setBankPath(QString bankPath) { m_bankPath = std::move(bankPath); }
 
@@ -67,7 +86,7 @@ public:
     void load();
 
     // Start: the clock starts, 20 questions are drawn and loaded from the
-    // bank. False when the bank cannot give an exam; the clock is stopped
+    // bank (in practice: the round is drawn). False when the bank cannot give an exam; the clock is stopped
     // again and error() says why.
     bool start();
     const BankError& error() const { return m_exam.error(); }
@@ -76,7 +95,9 @@ public:
     Step next();
 
     // Judges the answer button `index` (0 for "A") for the question on screen.
-    // A right answer counts once its verdict has been acknowledged.
+    // A right answer counts once its verdict has been acknowledged. In
+    // practice the answer is recorded at once and the verdict gives the
+    // reason.
     Verdict answer(int index);
 
     // The user has closed the verdict that answer() gave.
@@ -95,6 +116,13 @@ public:
     const QRecord& curq() const { return m_exam.curq(); }
     int qno() const { return m_exam.qno(); }
     int score() const { return m_exam.score(); }
+    // The questions this exam asks: 20, or fewer in a practice round.
+    int questionCount() const { return m_exam.questionCount(); }
+
+    // Practice: the questions missed in the round so far, and where the
+    // learner stands on each topic the round draws from.
+    const std::vector<Missed>& missed() const { return m_missed; }
+    std::vector<TopicProgress> progress() const;
 
     // The clock's state under the names the exam has always given it:
     // tasktime is the time of day at Start, tasksw whether the clock runs,
@@ -108,10 +136,17 @@ signals:
     void timedOut();
 
 private:
+    bool startPractice();
+    void tell(const QString& note);
+
     Clock& m_clock;
     RandomSource& m_random;
     QString m_bankPath;
     Exam m_exam;
+    std::optional<Practice> m_practice;
+    std::optional<ProgressStore> m_store; // practice only, opened at Start
+    std::vector<Missed> m_missed;
+    QSet<QString> m_told;
     Phase m_phase = Phase::NotStarted;
     bool m_judgedRight = false; // the open verdict's answer was right
 

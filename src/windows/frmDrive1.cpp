@@ -5,13 +5,15 @@
 
 #include "engine/BankLocation.h"
 #include "engine/Messages.h"
+#include "engine/Practice.h"
 #include "platform/MessageBox.h"
-#include "engine/BankLocation.h"
 #include "sound/Sound.h"
 #include "windows/Look.h"
 #include "windows/Twips.h"
 #include "windows/frmDrive1Design.h"
 #include "windows/frmMsg.h"
+#include "windows/frmPracticeMsg.h"
+#include "windows/frmReview.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -46,7 +48,7 @@ frmDrive1::frmDrive1(QWidget* owner, ExamSession& session, Sound& sound, Message
 {
     setObjectName(QStringLiteral("frmDrive1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Veltrin's Test"));
+    setWindowTitle(m_session.isPractice() ? tr("Veltrin's Test – Practice") : tr("Veltrin's Test"));
     setBackground(this, kLightYellow);
     setFont(sansFont(kDefaultPoints));
     resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
@@ -78,7 +80,7 @@ void frmDrive1::keyPressEvent(QKeyEvent* event)
 void frmDrive1::Form_Load()
 {
     Form_Resize();
-    txtText1->setPlainText(instructionsText());
+    txtText1->setPlainText(m_session.isPractice() ? practiceInstructionsText() : instructionsText());
     for (int i = 0; i < 4; ++i) {
         Option1.at(i)->hide();
         lblAA.at(i)->hide();
@@ -154,6 +156,17 @@ void frmDrive1::onVerdictClosed()
 void frmDrive1::onResultClosed()
 {
     stopCue();
+    if (!m_session.isPractice()) {
+        cmdExit_Click();
+        return;
+    }
+    auto* review = new frmReview(this, m_session.missed(), m_session.progress());
+    connect(review, &QDialog::finished, this, &frmDrive1::onReviewClosed);
+    review->open();
+}
+
+void frmDrive1::onReviewClosed()
+{
     cmdExit_Click();
 }
 
@@ -223,8 +236,16 @@ void frmDrive1::pressAnswer(int index)
 
 void frmDrive1::openMessage(const QString& text, std::optional<Cue> cue, void (frmDrive1::*onClosed)())
 {
-    m_msg = new frmMsg(this);
-    m_msg->setLabel1(text);
+    // Practice has a message window that fits the reason it gives.
+    if (m_session.isPractice()) {
+        auto* msg = new frmPracticeMsg(this);
+        msg->setLabel1(text);
+        m_msg = msg;
+    } else {
+        auto* msg = new frmMsg(this);
+        msg->setLabel1(text);
+        m_msg = msg;
+    }
     if (cue) {
         m_sound.play(*cue);
         m_cuePlaying = true;
@@ -242,7 +263,7 @@ void frmDrive1::stopCue()
 
 void frmDrive1::dropMessage()
 {
-    if (frmMsg* open = m_msg) {
+    if (QDialog* open = m_msg) {
         disconnect(open, nullptr, this, nullptr);
         open->close();
     }

@@ -5,6 +5,7 @@
 
 #include "engine/ExamSession.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -65,6 +66,7 @@ private:
     void onVerdictClosed();
     void onResultClosed();
     void onTimeOutClosed();
+    void onReviewClosed();
 
     void createControls();
     void Form_Load();
@@ -88,7 +90,7 @@ private:
     Sound& m_sound;
     MessageBox& m_messageBox;
     QString m_pictureFolder;
-    QPointer<frmMsg> m_msg; // the message open, if any
+    QPointer<QDialog> m_msg; // the message open, if any
     bool m_cuePlaying = false;
 
     std::array<QPushButton*, 4> cmdAns {};

@@ -43,7 +43,7 @@ frmWelcome::frmWelcome(Services& services, ExamSession& session)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmWelcome"));
-    setWindowTitle(tr("Veltrin's Test"));
+    setWindowTitle(m_session.isPractice() ? tr("Veltrin's Test – Practice") : tr("Veltrin's Test"));
     setBackground(this, kWhite);
     setFont(sansFont(18));
     resize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));

@@ -6,6 +6,7 @@
 #include "engine/BankReader.h"
 #include "windows/frmDrive1.h"
 #include "windows/frmMsg.h"
+#include "windows/frmPracticeMsg.h"
 #include "windows/frmWelcome.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ void ModalResponder::poll()
     ++modalsSeen;
     answered << (modal->objectName().isEmpty() ? QString::fromLatin1(modal->metaObject()->className())
                                                : modal->objectName());
-    if (qobject_cast<frmMsg*>(modal) != nullptr)
+    if (qobject_cast<frmMsg*>(modal) != nullptr || qobject_cast<frmPracticeMsg*>(modal) != nullptr)
         messages << messageText(modal);
     Action action = m_actions.empty() ? Action(pressOk) : std::move(m_actions.front());
     if (!m_actions.empty())
@@ -168,9 +169,10 @@ Services servicesFor(ProgramUnderTest& program, Sound* sound, const QString& ban
 
 } // namespace
 
-ProgramUnderTest::ProgramUnderTest(Sound* sound, const QString& bankFile, Language language)
+ProgramUnderTest::ProgramUnderTest(
+    Sound* sound, const QString& bankFile, Language language, std::optional<Practice> practice)
     : services(servicesFor(*this, sound, bankFile, language))
-    , session(clock, random, services.bank().file)
+    , session(clock, random, services.bank().file, std::move(practice))
 {
     clock.now = 36000.0F; // ten in the morning
     random = ScriptedRandom({kKeepsTheDeckInOrder});

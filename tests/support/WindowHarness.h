@@ -18,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -35,7 +36,8 @@ namespace veltrin::test {
 // Answers modal windows as they open. Each modal window gets the next action
 // of the queue, or OK when the queue is empty. It keeps which windows it
 // answered (their object names: "frmMsg", "CopyR", a message box's
-// "qt_msgbox" class name) and the texts of the message windows, in the order
+// "qt_msgbox" class name) and the texts of the message windows (practice's
+// too), in the order
 // they were shown. It polls from a zero-interval timer whenever the event loop
 // runs (settle() runs it), so no test waits in real time.
 class ModalResponder final : public QObject {
@@ -137,8 +139,9 @@ public:
     // pictures from the file's folder, as --bank gives them.
     // `language` chooses the program folder's bank and the guide (the texts'
     // translation is the test's to install).
-    explicit ProgramUnderTest(
-        Sound* sound = nullptr, const QString& bankFile = {}, Language language = Language::English);
+    // With `practice` the program runs practice rounds instead of the exam.
+    explicit ProgramUnderTest(Sound* sound = nullptr, const QString& bankFile = {},
+        Language language = Language::English, std::optional<Practice> practice = std::nullopt);
     ~ProgramUnderTest();
 
     // A bank of `records` records, each with four answers and answer 1 right.
