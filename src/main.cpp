@@ -143,7 +143,7 @@ int printProgress(int argc, char* argv[], const veltrin::CommandLine& line)
     if (store.questions().isEmpty())
         out << veltrin::noProgressText() << "\n";
     else
-        out << veltrin::standingTable(veltrin::topicStandings(records, store));
+        out << veltrin::standingTable(veltrin::topicStandings(veltrin::practiceItems(records), store.questions()));
     return 0;
 }
 

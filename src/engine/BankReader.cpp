@@ -3,6 +3,8 @@
 
 #include "engine/BankReader.h"
 
+#include <optional>
+
 #include "engine/BankText.h"
 #include "platform/ProgramFolder.h"
 
@@ -389,6 +391,41 @@ int correctNumber(const QString& correct)
     }
     const int n = trimmed.toInt();
     return n >= 1 && n <= 4 ? n : 0;
+}
+
+bool readBankRecords(const QString& bankPath, std::vector<QRecord>* records, BankError* error, QString* header)
+{
+    records->clear();
+    BankReader reader;
+    if (!reader.openPath(bankPath)) {
+        *error = reader.error();
+        return false;
+    }
+    if (header != nullptr) {
+        const QString line = reader.dbline();
+        *header = line.mid(line.indexOf(QLatin1Char(' ')) + 1).trimmed();
+    }
+    const int count = reader.count();
+    std::optional<BankError> fault;
+    reader.recno = 0;
+    reader.readRecords([&] {
+        fault = reader.recordFault();
+        if (fault)
+            return false;
+        if (reader.recno <= count)
+            records->push_back(reader.curq());
+        return true;
+    });
+    if (fault)
+        *error = *fault;
+    else if (reader.failed())
+        *error = reader.error();
+    else if (static_cast<int>(records->size()) < count)
+        *error = bankrule::endsEarly(static_cast<int>(records->size()), count);
+    else
+        return true;
+    records->clear();
+    return false;
 }
 
 } // namespace veltrin

@@ -129,4 +129,12 @@ private:
 // answer check compares it; 0 when the field is not such a number.
 int correctNumber(const QString& correct);
 
+// Every question an exam can be drawn from (those within the header's count),
+// read and checked as an exam start reads them: false for a bank the exam
+// start refuses, with `error` saying why as the refusal does. `header`, when
+// given, is the header line's text after its count. For the readers of a
+// whole bank besides the exam: printing, practice and the standing.
+bool readBankRecords(
+    const QString& bankPath, std::vector<QRecord>* records, BankError* error, QString* header = nullptr);
+
 } // namespace veltrin

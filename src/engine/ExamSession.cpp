@@ -60,11 +60,11 @@ void ExamSession::tell(const QString& note)
         m_practice->tell(note);
 }
 
-std::vector<TopicProgress> ExamSession::progress() const
+std::vector<TopicStanding> ExamSession::progress() const
 {
     if (!m_store)
         return {};
-    return topicProgress(m_exam.items(), m_store->questions(), m_practice->topics);
+    return topicStandings(m_exam.items(), m_store->questions(), m_practice->topics);
 }
 
 ExamSession::Step ExamSession::next()

@@ -7,8 +7,8 @@
 #include "engine/Cue.h"
 #include "engine/Exam.h"
 #include "engine/Practice.h"
-#include "engine/PracticeStanding.h"
 #include "engine/ProgressStore.h"
+#include "engine/Standing.h"
 
 #include <QObject>
 #include <QSet>
@@ -122,7 +122,7 @@ public:
     // Practice: the questions missed in the round so far, and where the
     // learner stands on each topic the round draws from.
     const std::vector<Missed>& missed() const { return m_missed; }
-    std::vector<TopicProgress> progress() const;
+    std::vector<TopicStanding> progress() const;
 
     // The clock's state under the names the exam has always given it:
     // tasktime is the time of day at Start, tasksw whether the clock runs,

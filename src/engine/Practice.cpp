@@ -92,23 +92,22 @@ QStringList unknownTopics(const std::vector<PracticeItem>& items, const QStringL
     return unknown;
 }
 
-std::vector<PracticeItem> readPracticeItems(const QString& bankPath, QString* error)
+std::vector<PracticeItem> practiceItems(const std::vector<QRecord>& records)
 {
     std::vector<PracticeItem> items;
-    BankReader bank;
-    if (!bank.openPath(bankPath)) {
-        if (error != nullptr)
-            *error = bank.error().detail();
-        return items;
-    }
-    bank.recno = 0;
-    bank.readRecords([&] {
-        const QRecord q = bank.curq();
+    items.reserve(records.size());
+    for (const QRecord& q : records)
         items.push_back({q.tag1, q.tag2});
-        return true;
-    });
-    bank.close();
     return items;
+}
+
+std::vector<PracticeItem> readPracticeItems(const QString& bankPath, QString* error)
+{
+    std::vector<QRecord> records;
+    BankError why;
+    if (!readBankRecords(bankPath, &records, &why) && error != nullptr)
+        *error = why.detail();
+    return practiceItems(records);
 }
 
 QString practiceInstructionsText()

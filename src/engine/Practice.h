@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/ProgressStore.h"
+#include "engine/QRecord.h"
 #include "engine/Reasons.h"
 
 #include <QHash>
@@ -55,8 +56,11 @@ QStringList bankTopics(const std::vector<PracticeItem>& items);
 // Those of `asked` that name none of the bank's topics.
 QStringList unknownTopics(const std::vector<PracticeItem>& items, const QStringList& asked);
 
-// The records of the bank file `bankPath`, read through to the end, without
-// checking them. Empty with `error` set when the bank cannot be opened.
+// The topic and id of each record.
+std::vector<PracticeItem> practiceItems(const std::vector<QRecord>& records);
+
+// The topic and id of each question of the bank file `bankPath`, read as an
+// exam start reads it. Empty with `error` set for a bank the start refuses.
 std::vector<PracticeItem> readPracticeItems(const QString& bankPath, QString* error = nullptr);
 
 // The practice window's instructions, shown until Start. Lines are broken

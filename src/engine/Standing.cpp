@@ -3,38 +3,47 @@
 
 #include "engine/Standing.h"
 
-#include "engine/BankReader.h"
-#include "engine/ProgressStore.h"
-
 #include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace veltrin {
 
-namespace { } // namespace
-
-std::vector<TopicStanding> topicStandings(const std::vector<QRecord>& bankRecords, const ProgressStore& store)
+std::vector<TopicStanding> topicStandings(const std::vector<PracticeItem>& items,
+    const QHash<QString, QuestionStanding>& standings, const QStringList& topics)
 {
     std::vector<TopicStanding> rows;
     QHash<QString, size_t> rowOf;
-    for (const QRecord& record : bankRecords) {
-        auto at = rowOf.constFind(record.tag1);
+    for (const PracticeItem& item : items) {
+        if (!topics.isEmpty() && std::none_of(topics.cbegin(), topics.cend(), [&](const QString& asked) {
+                return topicMatches(item.topic, asked);
+            }))
+            continue;
+        auto at = rowOf.constFind(item.topic);
         if (at == rowOf.cend()) {
-            at = rowOf.insert(record.tag1, rows.size());
-            rows.push_back({record.tag1});
+            at = rowOf.insert(item.topic, rows.size());
+            rows.push_back({item.topic});
         }
         TopicStanding& row = rows[*at];
-        const QuestionStanding standing = store.standing(record.tag2);
+        const QuestionStanding standing = standings.value(item.id);
         ++row.questions;
         row.seen += standing.seen > 0 ? 1 : 0;
         row.known += standing.known() ? 1 : 0;
         row.openMistakes += standing.openMistake ? 1 : 0;
     }
     return rows;
+}
+
+QString topicStandingText(const TopicStanding& row)
+{
+    return QCoreApplication::translate(
+        "Practice", "%1: %2 of %3 seen, %4 known, %n open mistakes", nullptr, row.openMistakes)
+        .arg(row.topic)
+        .arg(row.seen)
+        .arg(row.questions)
+        .arg(row.known);
 }
 
 TopicStanding totalStanding(const std::vector<TopicStanding>& rows)
@@ -47,37 +56,6 @@ TopicStanding totalStanding(const std::vector<TopicStanding>& rows)
         total.openMistakes += row.openMistakes;
     }
     return total;
-}
-
-bool readBankRecords(const QString& bankPath, std::vector<QRecord>* records, BankError* error)
-{
-    records->clear();
-    BankReader reader;
-    if (!reader.openPath(bankPath)) {
-        *error = reader.error();
-        return false;
-    }
-    const int count = reader.count();
-    std::optional<BankError> fault;
-    reader.recno = 0;
-    reader.readRecords([&] {
-        fault = reader.recordFault();
-        if (fault)
-            return false;
-        if (reader.recno <= count)
-            records->push_back(reader.curq());
-        return true;
-    });
-    if (fault)
-        *error = *fault;
-    else if (reader.failed())
-        *error = reader.error();
-    else if (static_cast<int>(records->size()) < count)
-        *error = bankrule::endsEarly(static_cast<int>(records->size()), count);
-    else
-        return true;
-    records->clear();
-    return false;
 }
 
 QString standingTable(const std::vector<TopicStanding>& rows)

@@ -3,16 +3,15 @@
 
 #pragma once
 
-#include "engine/BankRules.h"
-#include "engine/QRecord.h"
+#include "engine/Practice.h"
+
+#include <QHash>
 
 #include <QString>
 
 #include <vector>
 
 namespace veltrin {
-
-class ProgressStore;
 
 // Where a learner stands on one topic of a bank (the first field of its
 // questions' "Q." lines), counted in questions.
@@ -26,18 +25,18 @@ struct TopicStanding {
     bool operator==(const TopicStanding&) const = default;
 };
 
-// One row a topic, in the order the topics first come in the bank. A question
-// is known to the store by its id, the second field of its "Q." line; answers
-// to questions the bank no longer has are not counted.
-std::vector<TopicStanding> topicStandings(const std::vector<QRecord>& bankRecords, const ProgressStore& store);
+// One row a topic of `items` among `topics` (all when empty; matched as
+// topicMatches does), in the order the topics first come in the bank. A
+// question is known to the store by its id, the second field of its "Q."
+// line; answers to questions the bank no longer has are not counted.
+std::vector<TopicStanding> topicStandings(const std::vector<PracticeItem>& items,
+    const QHash<QString, QuestionStanding>& standings, const QStringList& topics = {});
+
+// One topic in words: "signs: 12 of 124 seen, 9 known, 2 open mistakes".
+QString topicStandingText(const TopicStanding& row);
 
 // The rows added up, with an empty topic.
 TopicStanding totalStanding(const std::vector<TopicStanding>& rows);
-
-// The questions an exam can be drawn from (those within the header's count),
-// read as an exam start reads them: false for a bank the exam start refuses,
-// with `error` saying why as the refusal does.
-bool readBankRecords(const QString& bankPath, std::vector<QRecord>* records, BankError* error);
 
 // The rows as plain text for a terminal: a heading line, one line a topic and
 // a total line, in aligned columns, in the program's language.

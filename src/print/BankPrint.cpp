@@ -3,8 +3,8 @@
 
 #include "print/BankPrint.h"
 
-#include "engine/BankReader.h"
 #include "engine/BankLocation.h"
+#include "engine/BankReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,39 +42,14 @@ bool BankPrint::read(const QString& bankPath, QString* error)
 {
     m_bankPath = bankPath;
     m_records.clear();
-    BankReader reader;
-    const auto refuse = [&](const BankError& why) {
-        if (error != nullptr) {
-            *error = QCoreApplication::translate("veltrin::frmDrive1", "Invalid database file.") + QLatin1Char(' ')
-                + why.detail();
-        }
-        return false;
-    };
-    if (!reader.openPath(bankPath))
-        return refuse(reader.error());
-    const QString header = reader.dbline();
-    m_header = header.mid(header.indexOf(QLatin1Char(' ')) + 1).trimmed();
-    const int count = reader.count();
-    std::optional<BankError> fault;
-    reader.recno = 0;
-    // Read as the exam start reads it: every record must be sound, and the
-    // exam never asks those past the header's count, so they are not printed.
-    reader.readRecords([&] {
-        if (const std::optional<BankError> broken = reader.recordFault()) {
-            fault = broken;
-            return false;
-        }
-        if (reader.recno <= count)
-            m_records.push_back(reader.curq());
+    BankError why;
+    if (readBankRecords(bankPath, &m_records, &why, &m_header))
         return true;
-    });
-    if (fault)
-        return refuse(*fault);
-    if (reader.failed())
-        return refuse(reader.error());
-    if (static_cast<int>(m_records.size()) < count)
-        return refuse(bankrule::endsEarly(static_cast<int>(m_records.size()), count));
-    return true;
+    if (error != nullptr) {
+        *error = QCoreApplication::translate("veltrin::frmDrive1", "Invalid database file.") + QLatin1Char(' ')
+            + why.detail();
+    }
+    return false;
 }
 
 BankPrint::Document BankPrint::questionSheet(const QString& pictureFolder, const QDate& date) const

@@ -60,7 +60,7 @@ QString missedText(const ExamSession::Missed& missed)
 }
 
 frmReview::frmReview(
-    QWidget* owner, const std::vector<ExamSession::Missed>& missed, const std::vector<TopicProgress>& progress)
+    QWidget* owner, const std::vector<ExamSession::Missed>& missed, const std::vector<TopicStanding>& progress)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmReview"));
@@ -98,9 +98,9 @@ frmReview::frmReview(
     }
     rows->addWidget(heading(list, QStringLiteral("lblStanding"), tr("Where you stand, topic by topic")));
     for (size_t i = 0; i < progress.size(); ++i) {
-        const TopicProgress& topic = progress[i];
+        const TopicStanding& topic = progress[i];
         QLabel* name = plainLabel(list, QStringLiteral("lblTopic%1").arg(i));
-        name->setText(topicProgressText(topic));
+        name->setText(topicStandingText(topic));
         auto* bar = new QProgressBar(list);
         bar->setObjectName(QStringLiteral("barTopic%1").arg(i));
         bar->setRange(0, std::max(topic.questions, 1));

@@ -28,7 +28,7 @@ class frmReview final : public QDialog {
 
 public:
     frmReview(
-        QWidget* owner, const std::vector<ExamSession::Missed>& missed, const std::vector<TopicProgress>& progress);
+        QWidget* owner, const std::vector<ExamSession::Missed>& missed, const std::vector<TopicStanding>& progress);
 
 private:
     void cmdExit_Click();

@@ -8,7 +8,7 @@
 #include "engine/Practice.h"
 #include "engine/BankReader.h"
 #include "engine/ExamSession.h"
-#include "engine/PracticeStanding.h"
+#include "engine/Standing.h"
 #include "support/Fakes.h"
 #include "support/TestBank.h"
 
@@ -93,8 +93,8 @@ TEST(PracticeStanding, CountsSeenKnownAndOpenMistakesPerTopic)
     bank.push_back({QStringLiteral("speed"), QStringLiteral("s1")});
     QHash<QString, QuestionStanding> standings {{"id1", seen(false)}, {"id2", seen(true)}, {"s1", seen(true)}};
     EXPECT_EQ(
-        topicProgress(bank, standings), (std::vector<TopicProgress> {{"signs", 4, 2, 1, 1}, {"speed", 1, 1, 0, 1}}));
-    EXPECT_EQ(topicProgress(bank, standings, {QStringLiteral("speed")}).size(), 1U);
+        topicStandings(bank, standings), (std::vector<TopicStanding> {{"signs", 4, 2, 1, 1}, {"speed", 1, 1, 0, 1}}));
+    EXPECT_EQ(topicStandings(bank, standings, {QStringLiteral("speed")}).size(), 1U);
 }
 
 // A practice session over a bank of `signs` questions on "signs" and 3 on

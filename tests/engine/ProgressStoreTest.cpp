@@ -242,7 +242,7 @@ TEST(Standing, TopicsInBankOrderWithTheirFiguresAndATotal)
     store.record(QStringLiteral("S1"), true);   // known
     store.record(QStringLiteral("S2"), false);  // open mistake
     store.record(QStringLiteral("GONE"), true); // no longer in the bank
-    const std::vector<TopicStanding> rows = topicStandings(bank, store);
+    const std::vector<TopicStanding> rows = topicStandings(practiceItems(bank), store.questions());
     ASSERT_EQ(rows.size(), 2U);
     EXPECT_EQ(rows[0], (TopicStanding {QStringLiteral("signs"), 3, 2, 1, 1}));
     EXPECT_EQ(rows[1], (TopicStanding {QStringLiteral("night"), 1, 0, 0, 0}));
