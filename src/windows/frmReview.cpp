@@ -8,6 +8,7 @@
 #include "windows/Look.h"
 #include "windows/Twips.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,11 +25,17 @@ namespace design {
 constexpr double kClientWidth = 9600;
 constexpr double kClientHeight = 7800;
 constexpr double kMargin = 240;
-constexpr TwipsRect Label1 {240, 120, 9120, 375};
-constexpr double kListTop = 555;
+// Where the learner stands comes first, taken in at a glance; the questions
+// missed below it, to read one by one.
+constexpr TwipsRect lblStanding {240, 120, 9120, 375};
+constexpr double kStandingTop = 495;
+constexpr double kStandingHeight = 2400;        // at most: about eight rows of two topics
+constexpr double kGap = 120;                    // between the topics and the second heading
+constexpr TwipsRect Label1 {240, 0, 9120, 375}; // below the topics
+
 constexpr double kListBottomGap = 615;         // from the list's bottom to the window's
 constexpr TwipsRect cmdExit {0, 0, 1215, 375}; // 120 twips above the bottom, centred
-constexpr double kBarHeight = 300;
+constexpr double kBarHeight = 240;
 } // namespace design
 
 QLabel* heading(QWidget* parent, const QString& name, const QString& text)
@@ -73,35 +80,31 @@ frmReview::frmReview(
         size = size.boundedTo(area.size() * 9 / 10);
     setFixedSize(size);
 
-    QLabel* Label1 = heading(this, QStringLiteral("Label1"),
-        missed.empty() ? tr("No question missed in this round.")
-                       : tr("Questions missed in this round: %1").arg(missed.size()));
-    place(Label1, design::Label1);
-
-    scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("scroller"));
-    scroller->setWidgetResizable(true);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* list = new QWidget;
-    setBackground(list, kLightYellow);
-    auto* rows = new QVBoxLayout(list);
     const int margin = twipsToPixels(design::kMargin);
-    rows->setContentsMargins(margin / 2, margin / 2, margin / 2, margin / 2);
-    rows->setSpacing(margin / 2);
-    for (size_t i = 0; i < missed.size(); ++i) {
-        QLabel* row = plainLabel(list, QStringLiteral("lblMissed%1").arg(i));
-        row->setWordWrap(true);
-        row->setText(missedText(missed[i]));
-        row->setAccessibleName(tr("Missed question %1").arg(i + 1));
-        row->setAccessibleDescription(row->text());
-        rows->addWidget(row);
-    }
-    rows->addWidget(heading(list, QStringLiteral("lblStanding"), tr("Where you stand, topic by topic")));
+    const auto scrolling = [this](const QString& name) {
+        auto* area = new QScrollArea(this);
+        area->setObjectName(name);
+        area->setWidgetResizable(true);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* inside = new QWidget;
+        setBackground(inside, kLightYellow);
+        area->setWidget(inside);
+        return area;
+    };
+
+    // Each topic: its counts in words, and a bar of the questions known; two
+    // topics a row.
+    place(heading(this, QStringLiteral("lblStanding"), tr("Where you stand, topic by topic")), design::lblStanding);
+    standing = scrolling(QStringLiteral("standing"));
+    auto* grid = new QGridLayout(standing->widget());
+    grid->setContentsMargins(margin / 2, margin / 4, margin / 2, margin / 4);
+    grid->setHorizontalSpacing(margin);
+    grid->setVerticalSpacing(margin / 8);
     for (size_t i = 0; i < progress.size(); ++i) {
         const TopicStanding& topic = progress[i];
-        QLabel* name = plainLabel(list, QStringLiteral("lblTopic%1").arg(i));
+        QLabel* name = plainLabel(standing->widget(), QStringLiteral("lblTopic%1").arg(i));
         name->setText(topicStandingText(topic));
-        auto* bar = new QProgressBar(list);
+        auto* bar = new QProgressBar(standing->widget());
         bar->setObjectName(QStringLiteral("barTopic%1").arg(i));
         bar->setRange(0, std::max(topic.questions, 1));
         bar->setValue(topic.known);
@@ -110,11 +113,30 @@ frmReview::frmReview(
         bar->setAccessibleName(topic.topic);
         bar->setAccessibleDescription(name->text());
         name->setBuddy(bar);
-        rows->addWidget(name);
-        rows->addWidget(bar);
+        const int row = static_cast<int>(i / 2) * 2;
+        const int column = static_cast<int>(i % 2);
+        grid->addWidget(name, row, column);
+        grid->addWidget(bar, row + 1, column);
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+
+    QLabel* Label1 = heading(this, QStringLiteral("Label1"),
+        missed.empty() ? tr("No question missed in this round.")
+                       : tr("Questions missed in this round: %1").arg(missed.size()));
+    place(Label1, design::Label1);
+    scroller = scrolling(QStringLiteral("scroller"));
+    auto* rows = new QVBoxLayout(scroller->widget());
+    rows->setContentsMargins(margin / 2, margin / 2, margin / 2, margin / 2);
+    rows->setSpacing(margin / 2);
+    for (size_t i = 0; i < missed.size(); ++i) {
+        QLabel* row = plainLabel(scroller->widget(), QStringLiteral("lblMissed%1").arg(i));
+        row->setWordWrap(true);
+        row->setText(missedText(missed[i]));
+        row->setAccessibleName(tr("Missed question %1").arg(i + 1));
+        row->setAccessibleDescription(row->text());
+        rows->addWidget(row);
     }
     rows->addStretch();
-    scroller->setWidget(list);
 
     cmdExit = new QPushButton(tr("Return"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
@@ -123,7 +145,13 @@ frmReview::frmReview(
     cmdExit->setAutoDefault(true);
     connect(cmdExit, &QPushButton::clicked, this, &frmReview::cmdExit_Click);
 
-    const int listTop = twipsToPixels(design::kListTop);
+    // The topics take what they need, up to their most; the missed questions
+    // the rest.
+    const int standingHeight = std::min(
+        twipsToPixels(design::kStandingHeight), standing->widget()->sizeHint().height() + 2 * standing->frameWidth());
+    standing->setGeometry(margin, twipsToPixels(design::kStandingTop), width() - 2 * margin, standingHeight);
+    Label1->move(Label1->x(), standing->geometry().bottom() + 1 + twipsToPixels(design::kGap));
+    const int listTop = Label1->geometry().bottom() + 1;
     scroller->setGeometry(
         margin, listTop, width() - 2 * margin, height() - listTop - twipsToPixels(design::kListBottomGap));
     cmdExit->move((width() - cmdExit->width()) / 2, height() - cmdExit->height() - twipsToPixels(120));

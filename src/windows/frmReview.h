@@ -14,14 +14,15 @@ class QScrollArea;
 
 namespace veltrin {
 
-// The review after a practice round: each question missed in the round with
-// the answer given, the right answer and the reason; then, per topic, where
-// the learner stands, as a bar of the questions known with the counts beside
-// it. Shown modal over the exam window once the result is closed.
+// The review after a practice round: first, per topic, where the learner
+// stands, as a bar of the questions known with the counts above it; then each
+// question missed in the round with the answer given, the right answer and
+// the reason. Shown modal over the exam window once the result is closed.
 //
-//   Label1        the heading
-//   scroller      the missed questions (lblMissed0, lblMissed1, ...), then
-//                 the topics (lblTopic0 with barTopic0, ...)
+//   lblStanding   the first heading
+//   standing      the topics (lblTopic0 with barTopic0, ...), two a row
+//   Label1        the second heading
+//   scroller      the missed questions (lblMissed0, lblMissed1, ...)
 //   cmdExit       Return
 class frmReview final : public QDialog {
     Q_OBJECT
@@ -34,6 +35,7 @@ private:
     void cmdExit_Click();
 
     QPushButton* cmdExit = nullptr;
+    QScrollArea* standing = nullptr;
     QScrollArea* scroller = nullptr;
 };
 
