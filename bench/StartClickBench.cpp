@@ -51,7 +51,7 @@ public:
 
 class NoShell final : public Shell {
 public:
-    void openAddress(const QString&) override { }
+    bool openAddress(const QString&) override { return true; }
 };
 
 } // namespace
