@@ -88,8 +88,8 @@ echo "start-up in practice:          Veltrin's Test ${practice_ms} ms; minimal $
 echo "start-up in Spanish:           Veltrin's Test ${veltrin_es_ms} ms; minimal ${minimal_ms} ms (ratio $(ratio "$veltrin_es_ms" "$minimal_ms")); Spanish against English $(ratio "$veltrin_es_ms" "$veltrin_ms")"
 echo "peak RSS, exam window open:    Veltrin's Test ${exam_kb} KiB; minimal ${minimal_kb} KiB (ratio $(ratio "$exam_kb" "$minimal_kb")), maximized ${maximized_kb} KiB (ratio $(ratio "$exam_kb" "$maximized_kb"))"
 echo "CPU while the welcome waits:   ${idle} ticks of 1/${hz} s in 30 s = $(awk -v t="$idle" -v hz="$hz" 'BEGIN { printf "%.2f", 100 * t / hz / 30 }')% of one core"
-echo "START, 32767-record bank:      $("$build/bench/start_click_bench" "$big" 30)"
-echo "START, shipped bank:           $("$build/bench/start_click_bench" "$build/bin" 30)"
+echo "START, 32767-record bank:      $("$build/bench/start_click_bench" "$big" 30 2>/dev/null)"
+echo "START, shipped bank:           $("$build/bench/start_click_bench" "$build/bin" 30 2>/dev/null)"
 # The checker on the same bank, repeats and all: the slowest of three runs.
 checker_s=$(for _ in 1 2 3; do
   s=$(date +%s%N); "$build/bin/veltrin-checkbank" --stats "$big/veltrin.dll" >/dev/null 2>&1 || true; e=$(date +%s%N)
