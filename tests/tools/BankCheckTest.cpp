@@ -6,8 +6,8 @@
 
 #include "BankCheck.h"
 #include "engine/BankReader.h"
-#include "engine/Reasons.h"
 #include "engine/Exam.h"
+#include "engine/Reasons.h"
 #include "support/Fakes.h"
 #include "support/TestBank.h"
 
