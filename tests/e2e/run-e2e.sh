@@ -242,7 +242,9 @@ grep -q 'no texts in the language "fr"' "$work/lang.log" || fail "--lang fr was 
 echo "the language follows LANG, LANGUAGE and --lang, and falls back to English"
 DRIVE
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" "$run_from" "$work" || {
+# -noreset: else the server resets whenever its last client leaves, and
+# turns away a client that connects meanwhile (a program starting, xdotool).
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/drive.sh" "$run_from" "$work" || {
   echo "--- program output"
   cat "$work/program.log" 2>/dev/null || true
   exit 1

@@ -55,7 +55,9 @@ status=0
 kill \$pid 2>/dev/null || true
 exit \$status
 SESSION
-xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$work/session.sh" || {
+# -noreset: else the server resets whenever its last client leaves, and
+# turns away a client that connects meanwhile (a program starting, xdotool).
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- bash "$work/session.sh" || {
   echo "--- program output"; cat "$work/program.log" 2>/dev/null || true
   exit 1
 }
