@@ -17,7 +17,7 @@ set -euo pipefail
 program=$1
 source=$2
 
-for tool in xvfb-run Xvfb xdotool import; do
+for tool in xvfb-run Xvfb xdotool import convert compare identify; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is missing (apt-get install xvfb xauth xdotool imagemagick)"
     exit 77
@@ -149,7 +149,16 @@ question_shown() {
   seen="$button pixels of answer button A, $number of the question number"
   [ "$button" -gt 0 ] && [ "$number" -gt 0 ]
 }
-picture_shown() { local p; p=$(ink 100x100+470+20); seen="$p pixels of the picture"; [ "$p" -gt 0 ]; }
+# picture_shown FILE: the exam window shows the picture FILE where pictures
+# go, on its light yellow: not a pixel differs.
+picture_shown() {
+  local differ
+  convert "$1" -background "#FFFFC0" -flatten "$work/expected.png"
+  import -window root -crop "$(identify -format %wx%h "$1")+464+16" +repage "$work/shown.png"
+  differ=$(compare -metric AE -fuzz 5% "$work/shown.png" "$work/expected.png" null: 2>&1 || true)
+  seen="$differ pixels unlike $1"
+  [ "$differ" = 0 ]
+}
 # showing TITLE: a window titled TITLE is shown; its id is left in $found.
 found=""
 showing() { found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$found" ]; }
@@ -234,7 +243,7 @@ await "the welcome window of the run with --bank, drawn" 20 welcome_drawn
 continue_to_exam
 [ "$(ink 100x100+470+20)" -eq 0 ] || fail "--bank: a picture showed before Start"
 xdotool mousemove 200 364 click 1           # Start
-await "--bank: the picture beside the bank" 10 picture_shown
+await "--bank: the picture beside the bank" 10 picture_shown "$work/own/Signs/Own.PNG"
 echo "--bank: question 1 showed with the picture beside the bank"
 xdotool mousemove 954 722 click 1           # Return
 await "Return to bring back the welcome window, drawn" 10 welcome_drawn
