@@ -17,7 +17,7 @@ set -euo pipefail
 program=$1
 source=$2
 
-for tool in xvfb-run Xvfb xdotool import; do
+for tool in xvfb-run Xvfb xdotool import convert compare identify; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is missing (apt-get install xvfb xauth xdotool imagemagick)"
     exit 77
@@ -80,57 +80,145 @@ chmod +x "$work/bin/xdg-open"
 cat >"$work/drive.sh" <<'DRIVE'
 set -euo pipefail
 # English unless a step says otherwise, whatever the machine's language.
-export LANG=C.UTF-8 LC_ALL= LC_MESSAGES= LANGUAGE=
+export LANG=C.UTF-8 LC_ALL="" LC_MESSAGES="" LANGUAGE=""
 run_from=$1 work=$2
-fail() { echo "FAILED: $*"; exit 1; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
 seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 windows() { xdotool search --onlyvisible --name "^Veltrin's Test$" 2>/dev/null | wc -l; }
-# The pixels of a region of the screen that differ from the exam window's
-# light yellow (RGB 255,255,192).
-ink() { import -window root -crop "$1" -depth 8 txt:- | tail -n +2 | grep -vc "#FFFFC0" || true; }
+# The pixels of a region of the screen that differ from a colour, by default
+# the exam window's light yellow (RGB 255,255,192).
+ink() { import -window root -crop "$1" -depth 8 txt:- | tail -n +2 | grep -vc "#${2:-FFFFC0}" || true; }
+# The colour of one pixel of the screen, as RRGGBB.
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | awk 'NR == 2 { print substr($3, 2, 6) }'; }
+
+# What the screen holds, for a failure's message: the windows shown, where,
+# and the one with the keyboard focus.
+screen() {
+  local id
+  echo "the screen held:"
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    echo "  \"$(xdotool getwindowname "$id")\" $(xdotool getwindowgeometry "$id" \
+      | awk '/Position/ { at = $2 } /Geometry/ { size = $2 } END { print size " at " at }')"
+  done
+  id=$(xdotool getwindowfocus getwindowname 2>/dev/null || true)
+  if [ -n "$id" ]; then echo "  the focus on \"$id\""; else echo "  the focus on no window with a title"; fi
+}
+# await WHAT SECONDS TEST...: runs TEST every tenth of a second until it
+# holds; after SECONDS fails, telling what was awaited, what TEST saw last
+# (it leaves that in $seen), what the screen held, and whether the program
+# ($pid) had ended.
+seen="" pid=""
+await() {
+  local what=$1 limit=$2 deadline status=0
+  shift 2
+  deadline=$((${EPOCHREALTIME/[.,]/} + limit * 1000000))
+  seen=""
+  until "$@"; do
+    if [ "${EPOCHREALTIME/[.,]/}" -gt "$deadline" ]; then
+      if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" 2>/dev/null || status=$?
+        seen="${seen:+$seen; }the program had ended, status $status"
+      fi
+      fail "waited $limit s for $what${seen:+ (last seen: $seen)}; $(screen)"
+    fi
+    sleep 0.1
+  done
+}
+
+# The conditions awaited.
+windows_are() { local n; n=$(windows); seen="$n windows titled Veltrin's Test"; [ "$n" -eq "$1" ]; }
+# The welcome window alone and drawn: white where the exam window is light
+# yellow, and its Continue button.
+welcome_drawn() {
+  local n corner button
+  n=$(windows) corner=$(pixel 1000 100) button=$(ink 57x25+576+16 FFFFFF)
+  seen="$n windows, #$corner at 1000,100, $button pixels of Continue"
+  [ "$n" -eq 1 ] && [ "$corner" = FFFFFF ] && [ "$button" -gt 0 ]
+}
+# The exam window over the welcome window, drawn as it is before Start: light
+# yellow, and its Start button.
+exam_drawn() {
+  local n corner button
+  n=$(windows) corner=$(pixel 1000 100) button=$(ink 81x25+160+352)
+  seen="$n windows, #$corner at 1000,100, $button pixels of Start"
+  [ "$n" -eq 2 ] && [ "$corner" = FFFFC0 ] && [ "$button" -gt 0 ]
+}
+question_shown() {
+  local button number
+  button=$(ink 20x25+136+352) number=$(ink 49x17+392+376)
+  seen="$button pixels of answer button A, $number of the question number"
+  [ "$button" -gt 0 ] && [ "$number" -gt 0 ]
+}
+# picture_shown FILE: the exam window shows the picture FILE where pictures
+# go, on its light yellow: not a pixel differs.
+picture_shown() {
+  local differ
+  convert "$1" -background "#FFFFC0" -flatten "$work/expected.png"
+  import -window root -crop "$(identify -format %wx%h "$1")+464+16" +repage "$work/shown.png"
+  differ=$(compare -metric AE -fuzz 5% "$work/shown.png" "$work/expected.png" null: 2>&1 || true)
+  seen="$differ pixels unlike $1"
+  [ "$differ" = 0 ]
+}
+# showing TITLE: a window titled TITLE is shown; its id is left in $found.
+found=""
+showing() { found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$found" ]; }
+gone() { ! showing "$1"; }
+focused() {
+  local on
+  on=$(xdotool getwindowfocus 2>/dev/null || true)
+  seen="the focus on window $on, not $1"
+  [ "$on" = "$1" ]
+}
+# about_drawn TITLE: the about window shown, with the focus, its link drawn.
+about_drawn() {
+  showing "$1" || { seen="no window titled $1"; return 1; }
+  focused "$found" || return 1
+  local link
+  link=$(import -window "$found" -crop 300x16+30+172 -depth 8 txt:- | tail -n +2 | grep -vc "#FFFFC0" || true)
+  seen="$link pixels of the link"
+  [ "$link" -gt 0 ]
+}
+# The refusal closed, and the exam window with it.
+refusal_closed() {
+  gone "Veltrin" || { seen="the refusal still shown"; return 1; }
+  welcome_drawn
+}
+opened() { grep -q "guide/index.html" "$work/opened" 2>/dev/null; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
 
 PATH=$work/bin:$PATH QT_QPA_PLATFORM=xcb "$run_from/veltrin" >"$work/program.log" 2>&1 &
 pid=$!
 start=$(date +%s.%N)
-for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
-[ "$(windows)" -eq 1 ] || fail "the welcome window did not appear"
+await "the welcome window" 10 windows_are 1
 shown=$(date +%s.%N)
 echo "welcome window shown after $(seconds "$start" "$shown") s"
 
-for _ in $(seq 1 150); do [ "$(windows)" -ge 2 ] && break; sleep 0.1; done
-[ "$(windows)" -eq 2 ] || fail "the exam window did not open by itself"
+await "the exam window, opened by itself" 20 windows_are 2
 advance=$(seconds "$shown" "$(date +%s.%N)")
 echo "exam window opened by itself after $advance s"
 awk -v t="$advance" 'BEGIN { exit !(t >= 8.8 && t <= 11.5) }' || fail "self-advance after $advance s, not about 9"
 
-sleep 0.5
-before=$(ink 20x25+136+352)                 # where answer button A will be
+await "the exam window, drawn" 10 exam_drawn
+[ "$(ink 20x25+136+352)" -eq 0 ] || fail "answer button A showed before Start"   # where it will be
 xdotool mousemove 200 364 click 1           # Start
-sleep 0.8
-after=$(ink 20x25+136+352)
-number=$(ink 49x17+392+376)                 # the question number
-[ "$before" -eq 0 ] || fail "answer button A showed before Start"
-[ "$after" -gt 0 ] && [ "$number" -gt 0 ] || fail "Start did not show question 1"
+await "Start to show question 1" 10 question_shown
 echo "Start showed question 1"
 
 xdotool mousemove 954 722 click 1           # Return
-sleep 0.6
-[ "$(windows)" -eq 1 ] || fail "Return did not close the exam window"
+await "Return to close the exam window" 10 welcome_drawn
 
 xdotool mousemove 604 60 click 1            # About
-sleep 0.8
-about=$(xdotool search --onlyvisible --name "^Copyright notice$" | head -n 1)
-[ -n "$about" ] || fail "About did not open the about window"
+await "About to open the about window, drawn and with the focus" 10 about_drawn "Copyright notice"
+about=$found
 xdotool mousemove --window "$about" 172 180 click 1   # the link
-sleep 1
-grep -q "guide/index.html" "$work/opened" 2>/dev/null || fail "the link did not reach the desktop's opener"
+await "the link to reach the desktop's opener" 10 opened
 echo "the link opened $(head -n 1 "$work/opened")"
+await "the about window to keep the focus" 10 focused "$about"
 xdotool key Return                          # OK on the about window
-sleep 0.5
+await "OK to close the about window" 10 gone "Copyright notice"
 
 xdotool mousemove 958 723 click 1           # Exit
-for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
+await "Exit to end the program" 10 ended "$pid"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
@@ -146,34 +234,30 @@ continue_to_exam() {
     for _ in $(seq 1 20); do [ "$(windows)" -ge 2 ] && break 2; sleep 0.1; done
   done
   [ "$(windows)" -ge 2 ] || fail "Continue did not open the exam window"
-  sleep 0.4
+  await "the exam window, drawn" 10 exam_drawn
 }
-for _ in $(seq 1 50); do [ "$(windows)" -eq 0 ] && break; sleep 0.1; done
+await "the windows of the run before to go" 10 windows_are 0
 PATH=$work/bin:$PATH QT_QPA_PLATFORM=xcb "$run_from/veltrin" --bank "$work/own/veltrin.dll" >"$work/own.log" 2>&1 &
 pid=$!
-for _ in $(seq 1 50); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
-sleep 0.3
+await "the welcome window of the run with --bank, drawn" 20 welcome_drawn
 continue_to_exam
 [ "$(ink 100x100+470+20)" -eq 0 ] || fail "--bank: a picture showed before Start"
 xdotool mousemove 200 364 click 1           # Start
-sleep 0.8
-[ "$(ink 100x100+470+20)" -gt 0 ] || fail "--bank: the picture beside the bank did not show"
+await "--bank: the picture beside the bank" 10 picture_shown "$work/own/Signs/Own.PNG"
 echo "--bank: question 1 showed with the picture beside the bank"
 xdotool mousemove 954 722 click 1           # Return
-for _ in $(seq 1 50); do [ "$(windows)" -eq 1 ] && break; sleep 0.1; done
-sleep 0.3
+await "Return to bring back the welcome window, drawn" 10 welcome_drawn
 printf '20 copyright\r\nQ.a/b/1\r\nText\r\n1. A\r\n\r\n' >"$work/own/veltrin.dll"
 continue_to_exam
 xdotool mousemove 200 364 click 1           # Start, on the bank as it is now
-sleep 0.8
-refusal=$(xdotool search --onlyvisible --name "^Veltrin$" | head -n 1)
-[ -n "$refusal" ] || fail "--bank: an invalid bank was not refused at Start"
+await "--bank: the refusal of the edited, invalid bank at Start" 10 showing "Veltrin"
+refusal=$found
 echo "--bank: the edited, invalid bank was refused at Start"
+await "the refusal to take the focus" 10 focused "$refusal"
 xdotool key Return                          # OK on the refusal
-sleep 0.6
+await "OK on the refusal to close it and the exam window" 10 refusal_closed
 xdotool mousemove 958 723 click 1           # Exit
-for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then fail "Exit did not end the program started with --bank"; fi
+await "Exit to end the program started with --bank" 10 ended "$pid"
 echo "Exit ended the program started with --bank"
 
 # The language: the about window's title tells which one the program chose.
@@ -189,23 +273,24 @@ about_title() {
   # once more, and told on standard error with what the screen held.
   for attempt in 1 2; do
     # The window of the run before has gone first, so the clicks reach this one.
-    for _ in $(seq 1 50); do [ "$(windows)" -eq 0 ] && break; sleep 0.1; done
+    await "the windows of the run before to go" 10 windows_are 0
     env "${envs[@]}" PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb "$run_from/veltrin" "${args[@]}" \
       >"$work/lang.log" 2>&1 &
-    p=$!
-    # This run's own welcome window, not one of a run before that is ending.
+    p=$! pid=$p
+    # This run's own welcome window, drawn, unless the program has ended.
     for _ in $(seq 1 300); do
-      xdotool search --onlyvisible --pid "$p" --name "^Veltrin's Test\$" >/dev/null 2>&1 && break
+      welcome_drawn && break
+      kill -0 "$p" 2>/dev/null || break
       sleep 0.1
     done
-    sleep 0.5
     # A slow start (the sanitizer build) may not take the first click yet:
     # click About again until its window shows, a few times.
     for _ in 1 2 3 4 5 6; do
+      kill -0 "$p" 2>/dev/null || break
       xdotool mousemove 604 60 click 1      # About
       for _ in $(seq 1 20); do
         for name in "Copyright notice" "Aviso de derechos de autor"; do
-          xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 && title=$name
+          xdotool search --all --onlyvisible --pid "$p" --name "^$name\$" >/dev/null 2>&1 && title=$name
         done
         [ -n "$title" ] && break 2
         sleep 0.1
@@ -213,16 +298,18 @@ about_title() {
     done
     if [ -z "$title" ]; then
       {
-        echo "attempt $attempt with ${envs[*]} ${args[*]}: no about window; the screen held:"
-        xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null || true
+        echo "attempt $attempt with ${envs[*]} ${args[*]}: no about window; $(screen)"
         kill -0 "$p" 2>/dev/null || echo "(the program had ended)"
         echo "--- its output"; cat "$work/lang.log"
       } >&2
+    else
+      showing "$title"
+      await "the about window to take the focus" 10 focused "$found"
+      xdotool key Return                    # OK
+      await "OK to close the about window" 10 gone "$title"
+      xdotool mousemove 958 723 click 1     # Exit
+      await "Exit to end the program" 10 ended "$p"
     fi
-    xdotool key Return                      # OK
-    sleep 0.4
-    xdotool mousemove 958 723 click 1       # Exit
-    for _ in $(seq 1 30); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
     kill "$p" 2>/dev/null || true
     wait "$p" 2>/dev/null || true
     [ -n "$title" ] && break
@@ -242,7 +329,9 @@ grep -q 'no texts in the language "fr"' "$work/lang.log" || fail "--lang fr was 
 echo "the language follows LANG, LANGUAGE and --lang, and falls back to English"
 DRIVE
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/drive.sh" "$run_from" "$work" || {
+# -noreset: else the server resets whenever its last client leaves, and
+# turns away a client that connects meanwhile (a program starting, xdotool).
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/drive.sh" "$run_from" "$work" || {
   echo "--- program output"
   cat "$work/program.log" 2>/dev/null || true
   exit 1
