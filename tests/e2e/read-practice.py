@@ -49,8 +49,12 @@ def main(what):
         elif what == 'review' and role == 'progress bar':
             value = node.queryValue()
             found.append('%s: %d of %d' % (name, value.currentValue, value.maximumValue))
-    for line in found:
-        print(line)
+    try:
+        for line in found:
+            print(line, flush=True)
+    except BrokenPipeError:
+        # The reader (grep -q) had what it looked for and went: not a fault.
+        sys.stdout = None
     return 0 if found else 1
 
 

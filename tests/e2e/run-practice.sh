@@ -117,7 +117,9 @@ echo "round 2 began with: \$first; then: \$second"
 case "\$first\$second" in Question\ alpha*Question\ alpha*) ;; *) fail "the mistakes did not come back first" ;; esac
 finish
 SESSION
-xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$work/session.sh" || {
+# -noreset: else the server resets whenever its last client leaves (the
+# first round's program, say), and turns away whoever connects meanwhile.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- bash "$work/session.sh" || {
   echo "--- program output"; cat "$work/program.log" 2>/dev/null || true
   exit 1
 }
