@@ -4,10 +4,12 @@
 #include "windows/Look.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyleOption>
 #include <QWidget>
@@ -97,6 +99,20 @@ void setBackground(QWidget* window, const QColor& colour)
     palette.setColor(QPalette::Window, colour);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+}
+
+QPushButton* dressAsMessage(QDialog* window, const QString& title, const QString& okText, const TwipsRect& ok)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    setBackground(window, kLightYellow);
+    window->setFont(sansFont(kDefaultPoints));
+    auto* button = new QPushButton(okText, window);
+    button->setObjectName(QStringLiteral("cmdExit"));
+    place(button, ok);
+    button->setDefault(true);
+    button->setAutoDefault(true);
+    return button;
 }
 
 QLabel* plainLabel(QWidget* parent, const QString& objectName)

@@ -3,11 +3,15 @@
 
 #pragma once
 
+#include "windows/Twips.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
 
+class QDialog;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace veltrin {
@@ -43,6 +47,13 @@ void setBackground(QWidget* window, const QColor& colour);
 // never press a button nobody can see is chosen. Call once, after the
 // application object is made.
 void showFocusFrames();
+
+// A message window's look, shared by the exam's and practice's: a fixed
+// frame with a title and a close box, light yellow, the default font, gone
+// once closed; and its OK button "cmdExit" at `ok`, pressed by Enter.
+inline constexpr Qt::WindowFlags kMessageWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+QPushButton* dressAsMessage(QDialog* window, const QString& title, const QString& okText, const TwipsRect& ok);
 
 // A label that shows its text as given, never as markup: bank texts may hold
 // "<" and "&".

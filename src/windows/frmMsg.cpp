@@ -23,22 +23,11 @@ constexpr TwipsRect Label1 {360, 240, 3255, 615};
 } // namespace
 
 frmMsg::frmMsg(QWidget* owner)
-    : QDialog(owner,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-            | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, kMessageWindowFlags)
 {
     setObjectName(QStringLiteral("frmMsg"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Message"));
     setFixedSize(twipsToPixels(design::kClientWidth), twipsToPixels(design::kClientHeight));
-    setBackground(this, kLightYellow);
-    setFont(sansFont(kDefaultPoints));
-
-    cmdExit = new QPushButton(tr("OK"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    place(cmdExit, design::cmdExit);
-    cmdExit->setDefault(true);
-    cmdExit->setAutoDefault(true);
+    cmdExit = dressAsMessage(this, tr("Message"), tr("OK"), design::cmdExit);
 
     Label1 = plainLabel(this, QStringLiteral("Label1"));
     place(Label1, design::Label1);

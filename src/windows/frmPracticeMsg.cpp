@@ -34,21 +34,10 @@ constexpr double kMaxShare = 0.7;
 } // namespace
 
 frmPracticeMsg::frmPracticeMsg(QWidget* owner)
-    : QDialog(owner,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-            | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, kMessageWindowFlags)
 {
     setObjectName(QStringLiteral("frmPracticeMsg"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Message"));
-    setBackground(this, kLightYellow);
-    setFont(sansFont(kDefaultPoints));
-
-    cmdExit = new QPushButton(tr("OK"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    place(cmdExit, design::cmdExit);
-    cmdExit->setDefault(true);
-    cmdExit->setAutoDefault(true);
+    cmdExit = dressAsMessage(this, tr("Message"), tr("OK"), design::cmdExit);
 
     scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("scroller"));
